@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds everything and runs the programs under Wine from a demo media folder
+# (setup beside drivers\ with the DPInst stand-in). Without a display, runs them on
+# a virtual one and leaves screenshots in build/screens.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/bootstrap.sh
+bash tools/build.sh win64 win32
+media="$PWD/build/demo media"
+tools/harness/make-media.sh "$media"
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash tools/harness/demo.sh "$media"
+fi
+exec bash tools/harness/demo.sh "$media"
