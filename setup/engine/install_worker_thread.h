@@ -13,7 +13,8 @@ protected:
 };
 
 // `page` points to an InstallResultTarget that stays alive until the worker has
-// posted its outcome. Runs the whole installation, posts exactly one
+// posted its outcome. Pass static_cast<InstallResultTarget*>(this), not `this`:
+// the page class has other bases, and the worker casts the void* straight back. Runs the whole installation, posts exactly one
 // WM_INSTALL_RESULT (see install_result.h) and returns 0. Start it with
 // CreateThread and close the handle at once; it is never joined.
 DWORD WINAPI InstallWorkerThread(LPVOID page);
