@@ -1,0 +1,31 @@
+#pragma once
+// Everything the information panel writes for one state: the sixteen labels, the
+// three heads, the status line and the values, with place, colour and how to draw.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "wlanstat/info/adapter_status.h"
+#include "wlanstat/ui/hit_rects.h"
+#include "wlanstat/ui/panel_state.h"
+
+// DrawText formats used for the two values that may not fit (DT_ flag values).
+inline constexpr unsigned kFitSingleLine = 0x8020;         // SINGLELINE | END_ELLIPSIS
+inline constexpr unsigned kFitSingleLineCentred = 0x8024;  // ... | VCENTER
+
+struct PanelText {
+    std::wstring text;
+    int x = 0, y = 0;  // top-left corner for TextOut
+    PanelColor color = 0;
+    bool fitted = false;  // drawn with DrawText into `box` instead of TextOut
+    PixelRect box{};
+    unsigned format = 0;
+};
+
+// In drawing order. Empty values are left out: they would draw nothing.
+std::vector<PanelText> PanelTexts(PanelState state, const AdapterStatus& status);
+
+// Value forms.
+std::wstring NonZeroNumberText(std::int32_t value);  // "%d", empty for 0
+std::wstring LinkSpeedText(double speed, const std::wstring& unit);  // "%.1f %s", empty for 0.0
+std::wstring FrameCountText(std::uint64_t frames);  // "%I64d", "0" for 0
