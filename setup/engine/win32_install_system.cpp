@@ -1,0 +1,70 @@
+#include "setup/engine/win32_install_system.h"
+
+#include <lm.h>
+
+#include <vector>
+
+#include "framework/system_dll.h"
+#include "framework/unique_handle.h"
+#include "setup/engine/install_result.h"
+#include "setup/engine/pnp_routines.h"
+
+namespace engine {
+
+bool Win32InstallSystem::ModulePath(std::wstring& path) {
+    constexpr DWORD kChars = 32768;  // the longest path Windows knows, plus terminator
+    std::vector<wchar_t> buffer(kChars, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), kChars);
+    if (length == 0 || length >= kChars) return false;
+    path.assign(buffer.data(), length);
+    return true;
+}
+
+std::uint16_t Win32InstallSystem::NativeArchitecture() {
+    SYSTEM_INFO info{};
+    GetNativeSystemInfo(&info);
+    return info.wProcessorArchitecture;
+}
+
+WindowsVersion Win32InstallSystem::QueryVersion() {
+    static const auto getInfo = fw::SystemProc<decltype(&NetWkstaGetInfo)>(L"netapi32.dll", "NetWkstaGetInfo");
+    static const auto freeBuffer = fw::SystemProc<decltype(&NetApiBufferFree)>(L"netapi32.dll", "NetApiBufferFree");
+    if (getInfo == nullptr || freeBuffer == nullptr) return {ERROR_PROC_NOT_FOUND, 0, 0};
+    LPBYTE buffer = nullptr;
+    const NET_API_STATUS status = getInfo(nullptr, 100, &buffer);
+    if (status != NERR_Success) return {status, 0, 0};
+    const auto* info = reinterpret_cast<const WKSTA_INFO_100*>(buffer);
+    const WindowsVersion version{0, info->wki100_ver_major, info->wki100_ver_minor};
+    freeBuffer(buffer);
+    return version;
+}
+
+void Win32InstallSystem::RescanHardware() { ::RescanHardware(); }
+
+std::optional<std::uint32_t> Win32InstallSystem::LaunchAndWait(std::wstring& commandLine) {
+    // dwFlags stays 0: DPInst decides how to show its own window.
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &started)) {
+        return std::nullopt;
+    }
+    const fw::UniqueHandle process(started.hProcess);
+    const fw::UniqueHandle thread(started.hThread);
+    // DPInst may ask the user questions: no time-out.
+    WaitForSingleObject(process.get(), INFINITE);
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.get(), &exitCode);
+    return exitCode;
+}
+
+void Win32InstallSystem::RemoveCardDevice() { ::RemoveCardDevice(); }
+
+void Win32InstallSystem::PostOutcome(unsigned int outcome) {
+    // The page's window is read only now: it may have been recreated meanwhile.
+    if (page_ == nullptr) return;
+    PostMessageW(page_->ResultWindow(), WM_INSTALL_RESULT, outcome, 0);
+}
+
+}  // namespace engine
