@@ -1,0 +1,24 @@
+#pragma once
+// One entry of the WLAN interface enumeration, as the adapter list keeps it.
+#include <cstdint>
+#include <string>
+
+#include "wlanstat/info/guid.h"
+
+namespace wlanstat {
+
+// isState value of an interface that is associated with an access point.
+inline constexpr std::int32_t kInterfaceConnected = 1;
+
+// Longest description the enumeration carries (its buffer holds 256 characters).
+inline constexpr std::size_t kInterfaceDescriptionMax = 255;
+
+struct InterfaceInfo {
+    Guid InterfaceGuid;
+    std::wstring strInterfaceDescription;
+    std::int32_t isState = 0;
+
+    friend bool operator==(const InterfaceInfo&, const InterfaceInfo&) = default;
+};
+
+}  // namespace wlanstat
