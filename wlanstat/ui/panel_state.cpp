@@ -1,6 +1,6 @@
 #include "wlanstat/ui/panel_state.h"
 
-PanelState PanelStateOf(const AdapterStatus& status) noexcept {
+PanelState PanelStateOf(const wlanstat::AdapterStatus& status) noexcept {
     if (status.interfaceCount <= 0) return PANEL_NO_ADAPTER;
     return status.connected == 1 ? PANEL_CONNECTED : PANEL_NOT_CONNECTED;
 }

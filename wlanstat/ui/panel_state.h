@@ -13,7 +13,7 @@ enum PanelState : int {
 // 0x00BBGGRR, as GDI takes it.
 using PanelColor = std::uint32_t;
 
-PanelState PanelStateOf(const AdapterStatus& status) noexcept;
+PanelState PanelStateOf(const wlanstat::AdapterStatus& status) noexcept;
 
 // Labels, status line and values.
 PanelColor LabelColorOf(PanelState state) noexcept;

@@ -92,7 +92,7 @@ std::wstring FrameCountText(std::uint64_t frames) {
     return Widen(buf);
 }
 
-std::vector<PanelText> PanelTexts(PanelState state, const AdapterStatus& s) {
+std::vector<PanelText> PanelTexts(PanelState state, const wlanstat::AdapterStatus& s) {
     std::vector<PanelText> out;
     out.reserve(40);
     Builder b(out);

@@ -23,7 +23,7 @@ struct PanelText {
 };
 
 // In drawing order. Empty values are left out: they would draw nothing.
-std::vector<PanelText> PanelTexts(PanelState state, const AdapterStatus& status);
+std::vector<PanelText> PanelTexts(PanelState state, const wlanstat::AdapterStatus& status);
 
 // Value forms.
 std::wstring NonZeroNumberText(std::int32_t value);  // "%d", empty for 0

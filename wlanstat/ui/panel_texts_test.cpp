@@ -7,8 +7,8 @@
 
 namespace {
 
-AdapterStatus FullStatus(int count, int connected) {
-    AdapterStatus s;
+wlanstat::AdapterStatus FullStatus(int count, int connected) {
+    wlanstat::AdapterStatus s;
     s.interfaceCount = count;
     s.connected = connected;
     s.description = L"Quorix K4100ZT 802.11ac PCIe Adapter";
@@ -45,7 +45,7 @@ std::wstring TextAt(const std::vector<PanelText>& texts, int x, int y) {
 }  // namespace
 
 TEST(PanelState, FollowsCountAndConnectedFlag) {
-    AdapterStatus s;
+    wlanstat::AdapterStatus s;
     EXPECT_EQ(PanelStateOf(s), PANEL_NO_ADAPTER);
     s.interfaceCount = -1;
     s.connected = 1;
@@ -68,7 +68,7 @@ TEST(PanelState, ColoursPerState) {
 }
 
 TEST(PanelTexts, NoAdapterShowsLabelsHeadsAndStatusLineOnly) {
-    const AdapterStatus s = FullStatus(0, 1);  // values present but must not show
+    const wlanstat::AdapterStatus s = FullStatus(0, 1);  // values present but must not show
     const auto texts = PanelTexts(PANEL_NO_ADAPTER, s);
     ASSERT_EQ(texts.size(), 16u + 3u + 1u);
     EXPECT_EQ(texts[0].text, L"연결상태");
@@ -139,7 +139,7 @@ TEST(PanelTexts, DescriptionAndSsidAreFittedIntoTheirBoxes) {
 }
 
 TEST(PanelTexts, ZeroValuesLeaveTheirPlaceEmptyButCountersShowZero) {
-    AdapterStatus s = FullStatus(1, 1);
+    wlanstat::AdapterStatus s = FullStatus(1, 1);
     s.channel = 0;
     s.rssi = 0;
     s.linkSpeed = 0.0;
