@@ -1,0 +1,96 @@
+#include "wlanstat/info/ip_config.h"
+
+#include "wlanstat/info/value_text.h"
+
+namespace wlanstat {
+
+namespace {
+
+wchar_t FoldAscii(wchar_t c) { return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c; }
+
+// Releases the table on every path.
+class TableScope {
+public:
+    explicit TableScope(IpHelper& ip) : ip_(ip) {}
+    ~TableScope() { ip_.ReleaseTable(); }
+    TableScope(const TableScope&) = delete;
+    TableScope& operator=(const TableScope&) = delete;
+
+private:
+    IpHelper& ip_;
+};
+
+bool FindAdapter(IpHelper& ip, const std::wstring& guidText, IpAdapterEntry& entry) {
+    std::uint32_t size = kAdapterTableFirstSize;
+    std::uint32_t result = ip.QueryTable(size);
+    if (result == kErrorBufferOverflow) result = ip.QueryTable(size);
+    if (result != 0) return false;
+    std::wstring name;
+    while (ip.NextAdapter(name)) {
+        if (SameAdapterName(name, guidText)) {
+            ip.ReadAdapter(entry);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::wstring AddressText(const IpSockAddr& a) {
+    return a.family == kFamilyInet ? Ipv4Text(a.ipv4) : std::wstring();
+}
+
+void FillIdentity(const IpAdapterEntry& e, AdapterStatus& s) {
+    s.friendlyName = e.friendlyName;
+    s.description = e.description;
+    s.macAddress = MacText(e.physicalAddress);
+}
+
+void FillAddresses(const IpAdapterEntry& e, AdapterStatus& s) {
+    for (const IpUnicast& u : e.unicast) {
+        if (u.address.family != kFamilyInet) continue;
+        s.ipAddress = AddressText(u.address);
+        s.subnetMask = MaskText(u.prefixLength);
+        break;
+    }
+    for (const IpSockAddr& g : e.gateways) {
+        if (g.family != kFamilyInet) continue;
+        s.gateway = AddressText(g);
+        break;
+    }
+    if (e.flags & kAdapterDhcpEnabled) s.dhcpServer = AddressText(e.dhcpv4Server);
+    int number = 0;
+    for (const IpSockAddr& d : e.dnsServers) {
+        if (d.family != kFamilyInet) continue;
+        if (number == 0) s.dnsServer1 = AddressText(d);
+        if (number == 1) s.dnsServer2 = AddressText(d);
+        if (++number == 2) break;
+    }
+    const ScaledSpeed speed = ScaleLinkSpeed(e.transmitLinkSpeed);
+    s.linkSpeed = speed.value;
+    s.linkSpeedUnit = speed.unit;
+}
+
+}  // namespace
+
+bool SameAdapterName(const std::wstring& a, const std::wstring& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+    return true;
+}
+
+void QueryAdapterIdentity(IpHelper& ip, const std::wstring& guidText, AdapterStatus& status) {
+    TableScope scope(ip);
+    IpAdapterEntry entry;
+    if (FindAdapter(ip, guidText, entry)) FillIdentity(entry, status);
+}
+
+void QueryAdapterAddresses(IpHelper& ip, const std::wstring& guidText, AdapterStatus& status) {
+    TableScope scope(ip);
+    IpAdapterEntry entry;
+    if (!FindAdapter(ip, guidText, entry)) return;
+    FillIdentity(entry, status);
+    FillAddresses(entry, status);
+}
+
+}  // namespace wlanstat
