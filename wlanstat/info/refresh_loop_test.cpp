@@ -99,15 +99,18 @@ struct Loop : ::testing::Test {
 
 TEST_F(Loop, EachCycleHandsOverAWholeRecordAndAppliesThePickNextCycle) {
     ScriptedSender sender(dialog.get());
+    sender.hold = true;
     std::thread worker = Start(sender, sys.platform, 1ms);
-    sender.WaitSends(1);
-    dialog->SyncSelection(0, 1);  // the user picks "Second"
-    sender.WaitSends(3);
+    sender.WaitInside();
+    dialog->SyncSelection(0, 1);  // the user picks "Second" while the first record is shown
+    sender.Release();
+    sender.WaitSends(2);
     link->Stop();
     worker.join();
-    ASSERT_GE(sender.seen.size(), 3u);
+    ASSERT_GE(sender.seen.size(), 2u);
     EXPECT_EQ(sender.seen[0].interfaceCount, 2);
     EXPECT_EQ(sender.seen[0].connected, 0);
+    EXPECT_EQ(sender.seen[0].description, L"");
     EXPECT_EQ(dialog->selectedGuid, G(2));
     EXPECT_EQ(dialog->pendingGuid, kNullGuid);
     EXPECT_EQ(sender.shownGuid, G(2));
