@@ -1,0 +1,315 @@
+// The animated picture control under Wine: loading, playing, stopping and the
+// canvas it composes, read back pixel by pixel.
+#include "setup/picture/animated_picture.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#include "setup/picture/gif_test_builder.h"
+
+namespace {
+
+using picture::testing::GifBuilder;
+using Clock = std::chrono::steady_clock;
+
+constexpr COLORREF kCanvasBackground = RGB(241, 241, 241);
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
+    const auto end = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!done()) {
+        if (Clock::now() > end) return false;
+        Sleep(2);
+    }
+    return true;
+}
+
+long long MsSince(Clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+}
+
+HGLOBAL ToGlobal(const std::vector<std::uint8_t>& bytes) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
+    GlobalUnlock(memory);
+    return memory;
+}
+
+// A 24-bit BMP file of one colour.
+std::vector<std::uint8_t> SolidBmp(int width, int height, COLORREF colour) {
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<std::uint8_t> file(54 + static_cast<std::size_t>(stride) * height);
+    auto put32 = [&](std::size_t at, std::uint32_t v) { std::memcpy(&file[at], &v, 4); };
+    file[0] = 'B';
+    file[1] = 'M';
+    put32(2, static_cast<std::uint32_t>(file.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, static_cast<std::uint32_t>(width));
+    put32(22, static_cast<std::uint32_t>(height));
+    file[26] = 1;
+    file[28] = 24;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t* p = &file[54 + static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x) * 3];
+            p[0] = GetBValue(colour);
+            p[1] = GetGValue(colour);
+            p[2] = GetRValue(colour);
+        }
+    }
+    return file;
+}
+
+// A hidden parent holding a static control 1178 bound to the picture.
+class PictureTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        parent_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(parent_, nullptr);
+        HWND control = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 188, 203, 333, 47,
+                                       parent_, reinterpret_cast<HMENU>(1178), nullptr, nullptr);
+        ASSERT_TRUE(picture_.SubclassWindow(control));
+        picture_.m_centerInMainWindow = 0;
+    }
+    void TearDown() override {
+        picture_.ReleaseAll();
+        if (parent_ != nullptr) DestroyWindow(parent_);
+    }
+
+    int Load(const std::vector<std::uint8_t>& bytes) {
+        HGLOBAL memory = ToGlobal(bytes);
+        const int result = picture_.LoadFromMemory(memory, static_cast<DWORD>(bytes.size()));
+        GlobalFree(memory);  // the control keeps nothing of the source
+        return result;
+    }
+
+    HWND parent_ = nullptr;
+    CAnimatedPicture picture_;
+};
+
+TEST_F(PictureTest, Resource246LoadsFifteenFramesOnA315x83Canvas) {
+    ASSERT_EQ(picture_.LoadFromResource(), 1);
+    ASSERT_EQ(picture_.FrameCount(), 15u);
+    EXPECT_EQ(picture_.PictureSize().cx, 315);
+    EXPECT_EQ(picture_.PictureSize().cy, 83);
+    RECT rect{};
+    GetWindowRect(picture_.m_hWnd, &rect);
+    EXPECT_EQ(rect.right - rect.left, 315);
+    EXPECT_EQ(rect.bottom - rect.top, 83);
+
+    const std::vector<std::uint32_t> delays = {50, 15, 15, 15, 15, 15, 15, 15, 15, 15, 200, 10, 10, 10, 50};
+    std::uint32_t cycle = 0;
+    for (std::size_t i = 0; i < 15; ++i) {
+        EXPECT_EQ(picture_.FrameInfo(i).delay, delays[i]) << i;
+        EXPECT_EQ(picture_.FrameInfo(i).disposal, 1) << i;
+        cycle += picture::FrameWaitMs(picture_.FrameInfo(i).delay);
+    }
+    EXPECT_EQ(cycle, 4650u);
+    EXPECT_EQ(picture_.FrameInfo(0).rect, (picture::FrameRect{0, 0, 315, 83}));
+    // Before playing, the canvas shows the menu colour.
+    EXPECT_EQ(picture_.CanvasPixel(5, 5), GetSysColor(COLOR_MENU));
+}
+
+TEST_F(PictureTest, PlayBeforeAnyLoadDoesNothing) {
+    EXPECT_EQ(picture_.Play(), 0);
+    EXPECT_FALSE(picture_.IsAnimating());
+    EXPECT_EQ(Load({'G', 'I', 'F', '8'}), 0);  // too short for a screen descriptor
+    EXPECT_EQ(Load(GifBuilder(8, 8, 2).Trailer().bytes), 0);
+    EXPECT_EQ(picture_.Play(), 0);
+}
+
+TEST_F(PictureTest, StillPicturesRenderOnceAndReturnOne) {
+    const COLORREF teal = RGB(0, 128, 128);
+    ASSERT_EQ(Load(SolidBmp(40, 30, teal)), 1);
+    EXPECT_EQ(picture_.FrameCount(), 0u);
+    EXPECT_EQ(picture_.PictureSize().cx, 40);
+    EXPECT_EQ(picture_.PictureSize().cy, 30);
+    EXPECT_EQ(picture_.Play(), 1);
+    EXPECT_FALSE(picture_.IsAnimating());
+    EXPECT_EQ(picture_.CanvasPixel(20, 15), teal);
+
+    // A one-frame GIF is a still picture of the logical screen's size.
+    const std::vector<std::uint32_t> palette = {0xFF0000, 0x0000FF};
+    ASSERT_EQ(Load(GifBuilder(24, 12, 1, palette).Application().GraphicControl(30).Image(0, 0, 24, 12, 1)
+                       .Trailer().bytes),
+              1);
+    EXPECT_EQ(picture_.FrameCount(), 0u);
+    EXPECT_EQ(picture_.PictureSize().cx, 24);
+    EXPECT_EQ(picture_.PictureSize().cy, 12);
+    EXPECT_EQ(picture_.Play(), 1);
+    EXPECT_EQ(picture_.CanvasPixel(3, 3), RGB(0, 0, 255));
+}
+
+TEST_F(PictureTest, AnimationStartsAThreadAndPlayReturnsZero) {
+    ASSERT_EQ(picture_.LoadFromResource(), 1);
+    EXPECT_EQ(picture_.Play(), 0);
+    EXPECT_TRUE(picture_.IsAnimating());
+    EXPECT_EQ(picture_.Play(), 0);  // a second Play starts no second thread
+    ASSERT_TRUE(WaitUntil([&] { return picture_.ShownFrame() >= 1; }, 2000));
+}
+
+TEST_F(PictureTest, StopDuringTheLongDelayIsImmediateAndResumesThere) {
+    ASSERT_EQ(picture_.LoadFromResource(), 1);
+    picture_.Play();
+    ASSERT_TRUE(WaitUntil([&] { return picture_.ShownFrame() == 10; }, 5000));  // the 2000 ms frame
+    Sleep(300);
+    const auto start = Clock::now();
+    DestroyWindow(picture_.m_hWnd);  // OnDestroy stops the thread
+    EXPECT_LT(MsSince(start), 500);
+    EXPECT_FALSE(picture_.IsAnimating());
+    EXPECT_EQ(picture_.CurrentFrame(), 10u);
+    EXPECT_EQ(picture_.FrameCount(), 15u);  // frames and canvas survive
+    EXPECT_TRUE(picture_.IsCanvasReady());
+
+    // Playing again starts at frame 10 on a cleared canvas: the driver box that
+    // frame 0 draws is not there.
+    EXPECT_EQ(picture_.Play(), 0);
+    Sleep(300);
+    EXPECT_EQ(picture_.ShownFrame(), 10u);
+    EXPECT_EQ(picture_.CanvasPixel(40, 60), kCanvasBackground);
+    picture_.ReleaseAll();
+}
+
+TEST_F(PictureTest, DisposalToBackgroundAndToPrevious) {
+    const std::vector<std::uint32_t> palette = {0xFF0000, 0x0000FF, 0x00FF00, 0xFFFFFF};
+    const auto gif = GifBuilder(20, 10, 2, palette)
+                         .GraphicControl(10, 1).Image(0, 0, 20, 10, 0)   // red everywhere
+                         .GraphicControl(10, 2).Image(2, 2, 4, 4, 1)     // blue, then background
+                         .GraphicControl(10, 3).Image(10, 2, 4, 4, 2)    // green, then what was under it
+                         .GraphicControl(150, 1).Image(19, 9, 1, 1, 3)
+                         .Trailer().bytes;
+    ASSERT_EQ(Load(gif), 1);
+    ASSERT_EQ(picture_.FrameCount(), 4u);
+    picture_.Play();
+    ASSERT_TRUE(WaitUntil([&] { return picture_.ShownFrame() == 2; }, 3000));
+    Sleep(40);
+    EXPECT_EQ(picture_.CanvasPixel(11, 3), RGB(0, 255, 0));  // frame 2 on show
+    ASSERT_TRUE(WaitUntil([&] { return picture_.ShownFrame() == 3; }, 3000));
+    Sleep(40);
+    EXPECT_EQ(picture_.CanvasPixel(3, 3), kCanvasBackground);
+    EXPECT_EQ(picture_.CanvasPixel(11, 3), RGB(255, 0, 0));
+    EXPECT_EQ(picture_.CanvasPixel(0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(picture_.CanvasPixel(19, 9), RGB(255, 255, 255));
+}
+
+TEST_F(PictureTest, ReleaseAllThenLoadAgainStartsEmpty) {
+    ASSERT_EQ(picture_.LoadFromResource(), 1);
+    picture_.Play();
+    picture_.ReleaseAll();
+    EXPECT_FALSE(picture_.IsAnimating());
+    EXPECT_EQ(picture_.FrameCount(), 0u);
+    EXPECT_FALSE(picture_.IsCanvasReady());
+    EXPECT_EQ(picture_.Play(), 0);
+
+    ASSERT_EQ(Load(SolidBmp(8, 8, RGB(10, 20, 30))), 1);
+    EXPECT_EQ(picture_.FrameCount(), 0u);
+    EXPECT_EQ(picture_.Play(), 1);
+    ASSERT_EQ(picture_.LoadFromResource(), 1);
+    EXPECT_EQ(picture_.FrameCount(), 15u);
+    EXPECT_EQ(picture_.CurrentFrame(), 0u);
+}
+
+TEST_F(PictureTest, DamagedFramesAreLeftOut) {
+    const auto good = GifBuilder(8, 8).GraphicControl(10).Image(0, 0, 8, 8).GraphicControl(10).Image(0, 0, 4, 4)
+                          .GraphicControl(10).Image(0, 0, 8, 8).Trailer().bytes;
+    // Cut inside the third frame: the first two remain.
+    ASSERT_EQ(Load(std::vector<std::uint8_t>(good.begin(), good.end() - 10)), 1);
+    EXPECT_EQ(picture_.FrameCount(), 2u);
+}
+
+// A picture whose drawing blocks until released, standing in for a renderer
+// that hangs; counts live objects.
+std::atomic<int> g_livePictures{0};
+HANDLE g_renderGate = nullptr;
+
+class StuckPicture final : public IPicture {
+public:
+    StuckPicture() { ++g_livePictures; }
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(++refs_); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const long left = --refs_;
+        if (left == 0) {
+            --g_livePictures;
+            delete this;
+        }
+        return static_cast<ULONG>(left);
+    }
+    HRESULT STDMETHODCALLTYPE get_Handle(OLE_HANDLE*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_hPal(OLE_HANDLE*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_Type(SHORT*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_Width(OLE_XSIZE_HIMETRIC* w) override {
+        *w = 100;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_Height(OLE_YSIZE_HIMETRIC* h) override {
+        *h = 100;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Render(HDC, LONG, LONG, LONG, LONG, OLE_XPOS_HIMETRIC, OLE_YPOS_HIMETRIC,
+                                     OLE_XSIZE_HIMETRIC, OLE_YSIZE_HIMETRIC, LPCRECT) override {
+        WaitForSingleObject(g_renderGate, INFINITE);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE set_hPal(OLE_HANDLE) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_CurDC(HDC*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SelectPicture(HDC, HDC*, OLE_HANDLE*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_KeepOriginalFormat(BOOL*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_KeepOriginalFormat(BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE PictureChanged() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SaveAsFile(LPSTREAM, BOOL, LONG*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_Attributes(DWORD*) override { return E_NOTIMPL; }
+
+private:
+    ~StuckPicture() = default;
+    std::atomic<long> refs_{1};
+};
+
+HRESULT StuckDecoder(IStream*, LONG, IPicture** out) {
+    *out = new StuckPicture();
+    return S_OK;
+}
+
+TEST_F(PictureTest, AThreadThatWillNotStopKeepsWhatItUses) {
+    g_renderGate = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    picture_.SetDecoder(StuckDecoder);
+    ASSERT_EQ(Load(GifBuilder(8, 8).GraphicControl(10).Image(0, 0, 8, 8).GraphicControl(10).Image(0, 0, 8, 8)
+                       .Trailer().bytes),
+              1);
+    ASSERT_EQ(g_livePictures.load(), 2);
+    picture_.Play();
+    ASSERT_TRUE(WaitUntil([&] { return picture_.ShownFrame() == 0 && picture_.IsAnimating(); }, 1000));
+    Sleep(50);  // inside the blocked Render
+
+    const auto start = Clock::now();
+    picture_.ReleaseAll();
+    const long long waited = MsSince(start);
+    EXPECT_GE(waited, 4900);
+    EXPECT_LT(waited, 7000);
+    // The control is empty, but the thread's frames are still alive.
+    EXPECT_FALSE(picture_.IsAnimating());
+    EXPECT_EQ(picture_.FrameCount(), 0u);
+    EXPECT_EQ(picture_.Play(), 0);
+    EXPECT_EQ(g_livePictures.load(), 2);
+
+    // Once the renderer returns, the thread sees its stop request, ends, and
+    // takes the frames with it.
+    SetEvent(g_renderGate);
+    EXPECT_TRUE(WaitUntil([] { return g_livePictures.load() == 0; }, 3000));
+    CloseHandle(g_renderGate);
+    g_renderGate = nullptr;
+
+    // The control works normally afterwards.
+    picture_.SetDecoder(nullptr);
+    ASSERT_EQ(picture_.LoadFromResource(), 1);
+    EXPECT_EQ(picture_.FrameCount(), 15u);
+}
+
+}  // namespace
