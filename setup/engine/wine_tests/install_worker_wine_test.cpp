@@ -1,0 +1,86 @@
+// The real worker in a child process, run from a media folder with a blank and
+// Hangul in its path, against the DPInst stand-in, under several Windows versions.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "setup/engine/install_result.h"
+#include "setup/engine/wine_tests/probe_codes.h"
+#include "setup/engine/wine_tests/wine_media.h"
+
+namespace {
+
+const std::wstring kAllSwitches = L" /q /a /se /sh /f /path ";
+const std::wstring kWin10Switches = L" /q /a /se /f /path ";
+
+std::wstring Quoted(const std::wstring& s) { return L"\"" + s + L"\""; }
+
+struct VersionCase {
+    const wchar_t* wineVersion;
+    const wchar_t* package;
+    bool withSh;
+};
+
+class SupportedWindows : public ::testing::TestWithParam<VersionCase> {};
+
+TEST_P(SupportedWindows, LaunchesStandInWithExactLineAndPostsSuccess) {
+    const VersionCase v = GetParam();
+    WineMedia media(std::wstring(L"ok_") + v.wineVersion, v.wineVersion);
+    const std::wstring cwd = media.MakeFolder(L"작업 폴더");
+    EXPECT_EQ(media.RunProbe(cwd), static_cast<int>(INSTALL_RESULT_SUCCESS));
+
+    const std::wstring expectedLine = Quoted(media.Root() + L"\\drivers\\dpinst_x64.exe") +
+                                      (v.withSh ? kAllSwitches : kWin10Switches) +
+                                      Quoted(media.Root() + L"\\drivers\\" + v.package);
+    EXPECT_EQ(media.ReadLog(), L"command line: " + expectedLine + L"\r\ndirectory: " + cwd + L"\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Wine, SupportedWindows,
+                         ::testing::Values(VersionCase{L"win7", L"Win7X64", true},
+                                           VersionCase{L"win81", L"Win81X64", true},
+                                           VersionCase{L"win10", L"Win10X64", false}),
+                         [](const auto& info) {
+                             std::string name;
+                             for (const wchar_t* p = info.param.wineVersion; *p; ++p) name += static_cast<char>(*p);
+                             return name;
+                         });
+
+TEST(InstallWorkerUnderWine, Windows7WithNothingInstalledFails) {
+    WineMedia media(L"none_win7", L"win7");
+    media.SetStandInExitCode("0x100");
+    EXPECT_EQ(media.RunProbe(), static_cast<int>(INSTALL_RESULT_FAILED));
+    EXPECT_NE(media.ReadLog(), L"");
+}
+
+TEST(InstallWorkerUnderWine, Windows10SucceedsWhenNothingWasInstalled) {
+    WineMedia media(L"none_win10", L"win10");
+    media.SetStandInExitCode("0");
+    EXPECT_EQ(media.RunProbe(), static_cast<int>(INSTALL_RESULT_SUCCESS));
+}
+
+TEST(InstallWorkerUnderWine, WindowsXpLaunchesNothing) {
+    WineMedia media(L"xp", L"winxp");
+    EXPECT_EQ(media.RunProbe(), static_cast<int>(INSTALL_RESULT_UNSUPPORTED_OS));
+    EXPECT_FALSE(media.StandInRan());
+}
+
+TEST(InstallWorkerUnderWine, MissingDpinstFailsAtOnce) {
+    WineMedia media(L"missing", L"win10", /*withStandIn=*/false);
+    EXPECT_EQ(media.RunProbe(), static_cast<int>(INSTALL_RESULT_FAILED));
+}
+
+TEST(InstallWorkerUnderWine, WaitsForDpinstHoweverLongItRuns) {
+    WineMedia media(L"hold", L"win10");
+    media.HoldStandIn(true);
+    ProcessHandle probe = media.StartProbe();
+    ASSERT_TRUE(media.WaitForStandIn(20000));
+    // Well past any reasonable time-out a worker might have: still waiting.
+    EXPECT_EQ(WaitForSingleObject(probe.get(), 1500), static_cast<DWORD>(WAIT_TIMEOUT));
+    media.HoldStandIn(false);
+    EXPECT_EQ(WaitProbe(probe, 20000), static_cast<int>(INSTALL_RESULT_SUCCESS));
+}
+
+}  // namespace

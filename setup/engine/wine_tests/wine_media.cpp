@@ -1,0 +1,145 @@
+#include "setup/engine/wine_tests/wine_media.h"
+
+#include <string>
+
+namespace {
+
+// Build outputs arrive as host paths; Wine maps the host root to Z:.
+std::wstring FromHost(const char* path) {
+    const int n = MultiByteToWideChar(CP_UTF8, 0, path, -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, path, -1, wide.data(), n);
+    wide.resize(static_cast<size_t>(n - 1));
+    for (auto& c : wide) {
+        if (c == L'/') c = L'\\';
+    }
+    return L"Z:" + wide;
+}
+
+void WriteFileText(const std::wstring& path, const std::string& text) {
+    fw::UniqueHandle h(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    if (h) WriteFile(h.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
+void DeleteTree(const std::wstring& dir) {
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((dir + L"\\*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = dir + L"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                DeleteTree(path);
+            } else {
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(find, &found));
+        FindClose(find);
+    }
+    RemoveDirectoryW(dir.c_str());
+}
+
+std::wstring AppDefaultsKey(const std::wstring& exe) { return L"Software\\Wine\\AppDefaults\\" + exe; }
+
+}  // namespace
+
+WineMedia::WineMedia(const std::wstring& name, const wchar_t* wineVersion, bool withStandIn) {
+    wchar_t temp[MAX_PATH + 1];
+    const DWORD n = GetTempPathW(MAX_PATH + 1, temp);
+    root_ = std::wstring(temp, n) + L"설치 미디어 " + name + L" " + std::to_wstring(GetCurrentProcessId());
+    exeName_ = L"qx_probe_" + name + L".exe";
+    DeleteTree(root_);
+    CreateDirectoryW(root_.c_str(), nullptr);
+    CreateDirectoryW((root_ + L"\\drivers").c_str(), nullptr);
+    for (const wchar_t* package : {L"Win7X64", L"Win7X86", L"Win81X64", L"Win81X86", L"Win10X64", L"Win10X86"}) {
+        CreateDirectoryW((root_ + L"\\drivers\\" + package).c_str(), nullptr);
+    }
+    CopyFileW(FromHost(QX_PROBE_EXE).c_str(), (root_ + L"\\" + exeName_).c_str(), FALSE);
+    if (withStandIn) {
+        CopyFileW(FromHost(QX_DPINST_EXE).c_str(), (root_ + L"\\drivers\\dpinst_x64.exe").c_str(), FALSE);
+    }
+    RegSetKeyValueW(HKEY_CURRENT_USER, AppDefaultsKey(exeName_).c_str(), L"Version", REG_SZ, wineVersion,
+                    static_cast<DWORD>((wcslen(wineVersion) + 1) * sizeof(wchar_t)));
+}
+
+WineMedia::~WineMedia() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, AppDefaultsKey(exeName_).c_str());
+    HoldStandIn(false);
+    DeleteTree(root_);
+}
+
+std::wstring WineMedia::MakeFolder(const std::wstring& name) const {
+    const std::wstring path = root_ + L"\\" + name;
+    CreateDirectoryW(path.c_str(), nullptr);
+    return path;
+}
+
+void WineMedia::SetStandInExitCode(const char* text) const { WriteFileText(root_ + L"\\drivers\\dpinst.exit", text); }
+
+void WineMedia::HoldStandIn(bool hold) const {
+    const std::wstring path = root_ + L"\\drivers\\dpinst.hold";
+    if (hold) {
+        WriteFileText(path, "");
+    } else {
+        DeleteFileW(path.c_str());
+    }
+}
+
+bool WineMedia::StandInRan() const {
+    return GetFileAttributesW((root_ + L"\\drivers\\dpinst.log").c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool WineMedia::WaitForStandIn(DWORD milliseconds) const {
+    for (DWORD waited = 0; waited < milliseconds; waited += 50) {
+        if (StandInRan()) return true;
+        Sleep(50);
+    }
+    return StandInRan();
+}
+
+std::wstring WineMedia::ReadLog() const {
+    fw::UniqueHandle h(CreateFileW((root_ + L"\\drivers\\dpinst.log").c_str(), GENERIC_READ,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                   nullptr));
+    if (!h) return {};
+    std::string bytes(65536, '\0');
+    DWORD read = 0;
+    ReadFile(h.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    if (read == 0) return {};
+    std::wstring text(read, L'\0');
+    const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(read), text.data(),
+                                      static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(n));
+    return text;
+}
+
+ProcessHandle WineMedia::StartProbe(const std::wstring& cwd) const {
+    const std::wstring exe = root_ + L"\\" + exeName_;
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    const std::wstring dir = cwd.empty() ? root_ : cwd;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &startup,
+                        &started)) {
+        return ProcessHandle();
+    }
+    CloseHandle(started.hThread);
+    return ProcessHandle(started.hProcess);
+}
+
+int WineMedia::RunProbe(const std::wstring& cwd) const { return WaitProbe(StartProbe(cwd), 60000); }
+
+int WaitProbe(const ProcessHandle& probe, DWORD milliseconds) {
+    if (!probe) return -1;
+    if (WaitForSingleObject(probe.get(), milliseconds) != WAIT_OBJECT_0) {
+        TerminateProcess(probe.get(), 1);
+        return -1;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(probe.get(), &code);
+    return static_cast<int>(code);
+}
