@@ -1,0 +1,123 @@
+#pragma once
+// CWnd: a C++ object bound to one window. Messages reach the object's message
+// table (message_map.h); whatever the table leaves goes to the window's own
+// procedure (`Default`). A CWnd either subclasses an existing window
+// (`SubclassWindow`, `SubclassDlgItem`), is a dialog (CDialog), or only wraps a
+// handle it does not own (`Attach`).
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "framework/dc.h"
+#include "framework/message_map.h"
+#include "framework/object.h"
+#include "framework/types.h"
+
+class CFont;
+
+class CWnd : public CObject {
+public:
+    CWnd() noexcept = default;
+    ~CWnd() override;
+
+    HWND m_hWnd = nullptr;
+
+    HWND GetSafeHwnd() const noexcept { return m_hWnd; }
+    operator HWND() const noexcept { return m_hWnd; }
+
+    // The object bound to `hwnd` by subclassing or dialog creation, or nullptr.
+    static CWnd* FromHandlePermanent(HWND hwnd) noexcept;
+
+    // Wraps a window without taking its procedure; Detach gives it back.
+    void Attach(HWND hwnd) noexcept { m_hWnd = hwnd; }
+    HWND Detach() noexcept;
+    // Routes the window's messages through this object until the window dies.
+    BOOL SubclassWindow(HWND hwnd);
+    BOOL SubclassDlgItem(UINT id, CWnd* parent);
+
+    // The child control `id` as a CWnd (the bound object if there is one, else a
+    // wrapper that lives as long as this object); nullptr when there is no such child.
+    CWnd* GetDlgItem(int id);
+    CWnd* GetParent() const noexcept;
+
+    BOOL ShowWindow(int cmd) noexcept { return ::ShowWindow(m_hWnd, cmd); }
+    BOOL EnableWindow(BOOL enable = TRUE) noexcept { return ::EnableWindow(m_hWnd, enable); }
+    BOOL IsWindowEnabled() const noexcept { return ::IsWindowEnabled(m_hWnd); }
+    BOOL IsWindowVisible() const noexcept { return ::IsWindowVisible(m_hWnd); }
+    BOOL IsIconic() const noexcept { return ::IsIconic(m_hWnd); }
+    CWnd* SetFocus() noexcept;
+    void MoveWindow(int x, int y, int w, int h, BOOL repaint = TRUE) noexcept {
+        ::MoveWindow(m_hWnd, x, y, w, h, repaint);
+    }
+    void MoveWindow(LPCRECT r, BOOL repaint = TRUE) noexcept {
+        MoveWindow(r->left, r->top, r->right - r->left, r->bottom - r->top, repaint);
+    }
+    BOOL SetWindowPos(const CWnd* after, int x, int y, int cx, int cy, UINT flags) noexcept {
+        return ::SetWindowPos(m_hWnd, after ? after->m_hWnd : nullptr, x, y, cx, cy, flags);
+    }
+    void CenterWindow() noexcept;
+    void GetClientRect(LPRECT r) const noexcept { ::GetClientRect(m_hWnd, r); }
+    void GetWindowRect(LPRECT r) const noexcept { ::GetWindowRect(m_hWnd, r); }
+    void ScreenToClient(LPPOINT p) const noexcept { ::ScreenToClient(m_hWnd, p); }
+    void ClientToScreen(LPPOINT p) const noexcept { ::ClientToScreen(m_hWnd, p); }
+    void Invalidate(BOOL erase = TRUE) noexcept { ::InvalidateRect(m_hWnd, nullptr, erase); }
+    void InvalidateRect(LPCRECT r, BOOL erase = TRUE) noexcept { ::InvalidateRect(m_hWnd, r, erase); }
+    void UpdateWindow() noexcept { ::UpdateWindow(m_hWnd); }
+    void SetWindowText(const wchar_t* text) noexcept { ::SetWindowTextW(m_hWnd, text); }
+    std::wstring GetWindowText() const;
+    void SetFont(CFont* font, BOOL redraw = TRUE) noexcept;
+    void SetIcon(HICON icon, BOOL big) noexcept {
+        ::SendMessageW(m_hWnd, WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    }
+    HMENU GetSystemMenu(BOOL revert) const noexcept { return ::GetSystemMenu(m_hWnd, revert); }
+    DWORD GetStyle() const noexcept { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
+    int GetDlgCtrlID() const noexcept { return ::GetDlgCtrlID(m_hWnd); }
+    UINT_PTR SetTimer(UINT_PTR id, UINT ms) noexcept { return ::SetTimer(m_hWnd, id, ms, nullptr); }
+    BOOL KillTimer(UINT_PTR id) noexcept { return ::KillTimer(m_hWnd, id); }
+    LRESULT SendMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const noexcept {
+        return ::SendMessageW(m_hWnd, msg, wp, lp);
+    }
+    BOOL PostMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const noexcept {
+        return ::PostMessageW(m_hWnd, msg, wp, lp);
+    }
+    virtual BOOL DestroyWindow();
+
+    // Offered each queued message before it is dispatched (see CDialog::DoModal).
+    virtual BOOL PreTranslateMessage(MSG* msg);
+
+    // Hands the message being handled to the window's own procedure.
+    LRESULT Default();
+
+protected:
+    // Message-table entry point; the tables of message_map.h override it.
+    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Called after the window is gone (WM_NCDESTROY).
+    virtual void PostNcDestroy() {}
+
+    // Default handlers for the table's fixed names: all hand on to Default().
+    void OnPaint() { Default(); }
+    void OnDestroy() { Default(); }
+    void OnClose() { Default(); }
+    void OnMouseMove(UINT, CPoint) { Default(); }
+    void OnLButtonDown(UINT, CPoint) { Default(); }
+    void OnLButtonUp(UINT, CPoint) { Default(); }
+    void OnShowWindow(BOOL, UINT) { Default(); }
+    void OnSysCommand(UINT, LPARAM) { Default(); }
+    void OnTimer(UINT_PTR) { Default(); }
+    BOOL OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
+    HCURSOR OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
+
+    // Installs this object as the procedure of `hwnd` (used by subclassing and dialogs).
+    void BindWindow(HWND hwnd);
+    void SetCurrentMessage(const MSG& msg) noexcept { m_current = msg; }
+    static LRESULT CALLBACK StdWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    WNDPROC m_superProc = nullptr;
+    MSG m_current{};
+    std::map<int, std::unique_ptr<CWnd>> m_itemWrappers;
+};
