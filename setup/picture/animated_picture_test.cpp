@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "framework/app.h"
 #include "setup/picture/gif_test_builder.h"
 
 namespace {
@@ -310,6 +311,55 @@ TEST_F(PictureTest, AThreadThatWillNotStopKeepsWhatItUses) {
     picture_.SetDecoder(nullptr);
     ASSERT_EQ(picture_.LoadFromResource(), 1);
     EXPECT_EQ(picture_.FrameCount(), 15u);
+}
+
+}  // namespace
+
+namespace {
+
+// Paints through WM_PAINT on screen and reads the control's pixels back.
+COLORREF ScreenPixel(HWND window, int x, int y) {
+    HDC dc = GetDC(window);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return c;
+}
+
+TEST(PicturePaint, CopiesTheCanvasAtTheOriginOrCentredOnTheMainWindow) {
+    // Main window 76 wide: (76 / 2) - (40 / 2) - 8 puts a 40-pixel canvas at x 10.
+    HWND main = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 76, 60, nullptr,
+                                nullptr, nullptr, nullptr);
+    ASSERT_NE(main, nullptr);
+    CWinApp app;
+    CWnd mainWnd;
+    mainWnd.Attach(main);
+    app.m_pMainWnd = &mainWnd;
+
+    HWND control = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 0, 0, 40, 30, main,
+                                   reinterpret_cast<HMENU>(1178), nullptr, nullptr);
+    CAnimatedPicture picture;
+    ASSERT_TRUE(picture.SubclassWindow(control));
+    const COLORREF teal = RGB(0, 128, 128);
+    const auto bmp = SolidBmp(40, 30, teal);
+    HGLOBAL memory = ToGlobal(bmp);
+    ASSERT_EQ(picture.LoadFromMemory(memory, static_cast<DWORD>(bmp.size())), 1);
+    GlobalFree(memory);
+    ASSERT_EQ(picture.Play(), 1);
+
+    picture.m_centerInMainWindow = 1;
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_NE(ScreenPixel(control, 5, 5), teal);
+    EXPECT_EQ(ScreenPixel(control, 10, 5), teal);
+    EXPECT_EQ(ScreenPixel(control, 39, 29), teal);
+
+    picture.m_centerInMainWindow = 0;
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(ScreenPixel(control, 0, 0), teal);
+    EXPECT_EQ(ScreenPixel(control, 5, 5), teal);
+
+    app.m_pMainWnd = nullptr;
+    mainWnd.Detach();
+    DestroyWindow(main);
 }
 
 }  // namespace
