@@ -114,7 +114,7 @@ public:
         log_.push_back("scm.manager");
         return managerOk;
     }
-    bool OpenService(const wchar_t* name) override {
+    bool OpenNamedService(const wchar_t* name) override {
         log_.push_back("scm.service");
         serviceName = name;
         return serviceOk;

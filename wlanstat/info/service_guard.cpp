@@ -12,7 +12,7 @@ ServiceState Query(ServiceControl& scm) {
 }
 
 int StartAndWait(ServiceControl& scm, WaitClock& clock) {
-    if (!scm.OpenService(kWlanServiceName)) return 0;
+    if (!scm.OpenNamedService(kWlanServiceName)) return 0;
     ServiceState state = Query(scm);
     if (state.currentState == kServiceRunning) return 1;
     if (!scm.Start()) return 0;

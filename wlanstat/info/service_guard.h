@@ -18,7 +18,7 @@ struct ServiceState {
 class ServiceControl {
 public:
     virtual bool OpenManager() = 0;
-    virtual bool OpenService(const wchar_t* name) = 0;
+    virtual bool OpenNamedService(const wchar_t* name) = 0;
     virtual bool QueryStatus(ServiceState& out) = 0;
     virtual bool Start() = 0;
     virtual void Close() = 0;

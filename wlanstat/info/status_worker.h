@@ -3,6 +3,9 @@
 // with a synchronous WM_STATUS_UPDATED. Win32 only.
 #include <windows.h>
 
+#include <functional>
+#include <memory>
+
 #include "wlanstat/info/status_members.h"
 
 namespace wlanstat {
@@ -10,6 +13,12 @@ namespace wlanstat {
 // Starts a worker thread for the dialog (call on every show: only the first
 // thread collects) and closes its handle at once.
 void StartStatusWorker(StatusMembers& dialog);
+
+class WorkerSystem;
+
+// Builds, on the worker thread, what it collects with; empty means the real system.
+using SystemFactory = std::function<std::unique_ptr<WorkerSystem>(WorkerLink&)>;
+void StartStatusWorker(StatusMembers& dialog, SystemFactory makeSystem);
 
 // Thread procedure; its argument is a start block made by StartStatusWorker.
 DWORD WINAPI StatusWorkerProc(LPVOID start);

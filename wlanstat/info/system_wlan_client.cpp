@@ -1,0 +1,157 @@
+#include "wlanstat/info/system_wlan_client.h"
+
+#include <wlanapi.h>
+
+#include <cstring>
+#include <cwchar>
+
+#include "framework/system_dll.h"
+
+namespace wlanstat {
+
+static_assert(sizeof(Guid) == sizeof(GUID));
+
+namespace {
+
+GUID ToGuid(const Guid& g) {
+    GUID out;
+    std::memcpy(&out, &g, sizeof out);
+    return out;
+}
+
+// Frees what the WLAN API returned, on every path.
+template <typename Free>
+class WlanMemory {
+public:
+    WlanMemory(Free free) : free_(free) {}
+    ~WlanMemory() {
+        if (p != nullptr && free_ != nullptr) free_(p);
+    }
+    WlanMemory(const WlanMemory&) = delete;
+    WlanMemory& operator=(const WlanMemory&) = delete;
+    void* p = nullptr;
+
+private:
+    Free free_;
+};
+
+}  // namespace
+
+struct SystemWlanClient::Api {
+    decltype(&WlanOpenHandle) open = nullptr;
+    decltype(&WlanCloseHandle) close = nullptr;
+    decltype(&WlanEnumInterfaces) enumInterfaces = nullptr;
+    decltype(&WlanQueryInterface) query = nullptr;
+    decltype(&WlanIhvControl) ihvControl = nullptr;
+    decltype(&WlanFreeMemory) free = nullptr;
+
+    bool Complete() const { return open && close && enumInterfaces && query && ihvControl && free; }
+};
+
+SystemWlanClient::SystemWlanClient() noexcept
+    : api_([]() -> const Api& {
+          // Resolved once per process. Plain data: nothing is torn down at exit
+          // while a worker may still run.
+          static const Api api = [] {
+              constexpr const wchar_t* dll = L"wlanapi.dll";
+              Api a;
+              a.open = fw::SystemProc<decltype(a.open)>(dll, "WlanOpenHandle");
+              a.close = fw::SystemProc<decltype(a.close)>(dll, "WlanCloseHandle");
+              a.enumInterfaces = fw::SystemProc<decltype(a.enumInterfaces)>(dll, "WlanEnumInterfaces");
+              a.query = fw::SystemProc<decltype(a.query)>(dll, "WlanQueryInterface");
+              a.ihvControl = fw::SystemProc<decltype(a.ihvControl)>(dll, "WlanIhvControl");
+              a.free = fw::SystemProc<decltype(a.free)>(dll, "WlanFreeMemory");
+              return a;
+          }();
+          return api;
+      }()) {}
+
+SystemWlanClient::~SystemWlanClient() { Close(); }
+
+std::uint32_t SystemWlanClient::Open() {
+    Close();
+    if (!api_.Complete()) return ERROR_PROC_NOT_FOUND;
+    DWORD negotiated = 0;
+    HANDLE handle = nullptr;
+    const DWORD result = api_.open(2, nullptr, &negotiated, &handle);
+    if (result == ERROR_SUCCESS) handle_ = handle;
+    return result;
+}
+
+void SystemWlanClient::Close() {
+    if (handle_ != nullptr) api_.close(handle_, nullptr);
+    handle_ = nullptr;
+}
+
+bool SystemWlanClient::EnumInterfaces(std::vector<InterfaceInfo>& out) {
+    out.clear();
+    WlanMemory<decltype(api_.free)> memory(api_.free);
+    PWLAN_INTERFACE_INFO_LIST list = nullptr;
+    if (api_.enumInterfaces(handle_, nullptr, &list) != ERROR_SUCCESS || list == nullptr) return false;
+    memory.p = list;
+    // The count is taken as signed: a nonsensical one means no interface.
+    const auto count = static_cast<LONG>(list->dwNumberOfItems);
+    if (count <= 0) return true;
+    out.reserve(static_cast<std::size_t>(count));
+    for (LONG i = 0; i < count; ++i) {
+        const WLAN_INTERFACE_INFO& info = list->InterfaceInfo[i];
+        InterfaceInfo entry;
+        std::memcpy(static_cast<void*>(&entry.InterfaceGuid), &info.InterfaceGuid, sizeof(Guid));
+        entry.strInterfaceDescription.assign(info.strInterfaceDescription,
+                                             wcsnlen(info.strInterfaceDescription, WLAN_MAX_NAME_LENGTH));
+        entry.isState = static_cast<std::int32_t>(info.isState);
+        out.push_back(std::move(entry));
+    }
+    return true;
+}
+
+bool SystemWlanClient::Query(const Guid& iface, int opcode, void* out, DWORD size) {
+    const GUID guid = ToGuid(iface);
+    WlanMemory<decltype(api_.free)> memory(api_.free);
+    DWORD dataSize = 0;
+    if (api_.query(handle_, &guid, static_cast<WLAN_INTF_OPCODE>(opcode), nullptr, &dataSize, &memory.p,
+                   nullptr) != ERROR_SUCCESS ||
+        memory.p == nullptr || dataSize < size)
+        return false;
+    std::memcpy(out, memory.p, size);
+    return true;
+}
+
+bool SystemWlanClient::QueryConnection(const Guid& iface, ConnectionInfo& out) {
+    WLAN_CONNECTION_ATTRIBUTES attributes;
+    if (!Query(iface, wlan_intf_opcode_current_connection, &attributes, sizeof attributes)) return false;
+    const WLAN_ASSOCIATION_ATTRIBUTES& association = attributes.wlanAssociationAttributes;
+    static_assert(sizeof out.ssid == sizeof association.dot11Ssid.ucSSID);
+    std::memcpy(out.ssid, association.dot11Ssid.ucSSID, sizeof out.ssid);
+    out.ssidLength = association.dot11Ssid.uSSIDLength;
+    std::memcpy(out.bssid, association.dot11Bssid, sizeof out.bssid);
+    return true;
+}
+
+bool SystemWlanClient::QueryChannel(const Guid& iface, std::uint32_t& channel) {
+    ULONG value = 0;
+    if (!Query(iface, wlan_intf_opcode_channel_number, &value, sizeof value)) return false;
+    channel = value;
+    return true;
+}
+
+bool SystemWlanClient::QueryRssi(const Guid& iface, std::int32_t& rssi) {
+    LONG value = 0;
+    if (!Query(iface, wlan_intf_opcode_rssi, &value, sizeof value)) return false;
+    rssi = value;
+    return true;
+}
+
+std::uint32_t SystemWlanClient::IhvControl(const Guid& iface, const ChanspecBuffer& request,
+                                           ChanspecBuffer& reply, std::uint32_t& bytesReturned) {
+    const GUID guid = ToGuid(iface);
+    ChanspecBuffer in = request;  // the API takes a writable buffer
+    reply.fill(0);
+    DWORD returned = 0;
+    const DWORD result = api_.ihvControl(handle_, &guid, wlan_ihv_control_type_driver, kChanspecSize, in.data(),
+                                         kChanspecSize, reply.data(), &returned);
+    bytesReturned = returned;
+    return result;
+}
+
+}  // namespace wlanstat
