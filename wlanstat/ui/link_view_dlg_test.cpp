@@ -1,0 +1,436 @@
+// The status dialog in this process: created modeless on its template, driven with
+// the messages a user and the worker cause, its face read back from a memory DC.
+#include "wlanstat/ui/link_view_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "wlanstat/ui/panel_texts.h"
+
+namespace {
+
+using wlanstat::AdapterStatus;
+using wlanstat::Guid;
+using wlanstat::InterfaceInfo;
+
+// The worker is replaced by the test: it sets the records and sends the update.
+class TestDlg : public CLinkViewDlg {
+public:
+    int workerStarts = 0;
+    int dragRequests = 0;
+
+protected:
+    void StartWorker() override { ++workerStarts; }
+    // Stands in for the system's move loop, which would wait for a real release.
+    LRESULT OnNcLButtonDown(WPARAM wp, LPARAM) {
+        if (wp == HTCAPTION) ++dragRequests;
+        return 0;
+    }
+    BEGIN_MSG_MAP(TestDlg, CLinkViewDlg)
+        ON_MESSAGE(WM_NCLBUTTONDOWN, OnNcLButtonDown)
+    END_MSG_MAP()
+};
+
+Guid MakeGuid(std::uint32_t n) {
+    Guid g;
+    g.data1 = n;
+    return g;
+}
+
+InterfaceInfo Entry(std::uint32_t n, const wchar_t* description) {
+    InterfaceInfo e;
+    e.InterfaceGuid = MakeGuid(n);
+    e.strInterfaceDescription = description;
+    return e;
+}
+
+AdapterStatus Connected() {
+    AdapterStatus s;
+    s.interfaceCount = 1;
+    s.connected = 1;
+    s.description = L"Quorix K4100ZT Wireless LAN PCI-E Adapter";
+    s.friendlyName = L"Wi-Fi";
+    s.macAddress = L"00:E0:4C:81:12:34";
+    s.ipAddress = L"192.168.0.23";
+    s.subnetMask = L"255.255.255.0";
+    s.gateway = L"192.168.0.1";
+    s.dhcpServer = L"192.168.0.1";
+    s.dnsServer1 = L"168.126.63.1";
+    s.dnsServer2 = L"168.126.63.2";
+    s.ssid = L"office";
+    s.bssid = L"88:36:6C:01:02:03";
+    s.channel = 36;
+    s.rssi = -45;
+    s.linkSpeed = 866.7;
+    s.linkSpeedUnit = L"Mbps";
+    s.txFrames = 0;
+    s.rxFrames = 0;
+    return s;
+}
+
+// A 594 x 398 32-bit surface to draw a face into and read back.
+class Surface {
+public:
+    Surface() {
+        BITMAPINFO bi{};
+        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+        bi.bmiHeader.biWidth = 594;
+        bi.bmiHeader.biHeight = -398;
+        bi.bmiHeader.biPlanes = 1;
+        bi.bmiHeader.biBitCount = 32;
+        dc.CreateCompatibleDC(nullptr);
+        bitmap.Attach(::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits_, nullptr, 0));
+        dc.SelectObject(&bitmap);
+    }
+    COLORREF At(int x, int y) const {
+        const auto p = static_cast<const std::uint32_t*>(bits_)[y * 594 + x];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+    int Count(RECT r, COLORREF c) const {
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) n += At(x, y) == c;
+        return n;
+    }
+    bool SameAs(const Surface& o, RECT r) const {
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                if (At(x, y) != o.At(x, y)) return false;
+        return true;
+    }
+    CBitmap bitmap;  // before dc: the DC lets go of it first
+    CDC dc;
+
+private:
+    void* bits_ = nullptr;
+};
+
+// The background alone, with `texts` drawn on it the plain way: what the face
+// should look like in a region.
+void DrawReference(Surface& s, CLinkViewDlg& dlg, const std::vector<std::pair<std::wstring, POINT>>& texts,
+                   COLORREF colour) {
+    CBitmap background;
+    background.LoadBitmap(IDB_BACKGROUND);
+    CDC src;
+    src.CreateCompatibleDC(&s.dc);
+    src.SelectObject(&background);
+    s.dc.BitBlt(0, 0, 594, 398, &src, 0, 0, SRCCOPY);
+    s.dc.SelectObject(&dlg.panelFont);
+    s.dc.SetBkMode(TRANSPARENT);
+    s.dc.SetTextColor(colour);
+    for (const auto& [text, at] : texts) s.dc.TextOut(at.x, at.y, text);
+}
+
+void DrawPicture(Surface& s, UINT id) {
+    CBitmap bm;
+    bm.LoadBitmap(id);
+    CDC src;
+    src.CreateCompatibleDC(&s.dc);
+    src.SelectObject(&bm);
+    s.dc.BitBlt(464, 45, 107, 97, &src, 0, 0, SRCCOPY);
+}
+
+class StatusDialog : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dlg.Create(IDD_STATUS_DIALOG)); }
+    void TearDown() override {
+        if (::IsWindow(dlg.m_hWnd)) dlg.DestroyWindow();
+    }
+
+    void Update(const AdapterStatus& status, std::vector<InterfaceInfo> list, int selected = 0) {
+        dlg.liveStatus = status;
+        dlg.interfaceList = std::move(list);
+        dlg.selectedIndex = selected;
+        ASSERT_EQ(dlg.SendMessage(wlanstat::WM_STATUS_UPDATED, 0, 0), 0);
+    }
+
+    void Face(Surface& s) { dlg.DrawFace(&s.dc); }
+
+    RECT TextBox(int x, int y, int w = 200) { return RECT{x, y, x + w, y + 13}; }
+
+    TestDlg dlg;
+};
+
+}  // namespace
+
+TEST_F(StatusDialog, InitialisationPlacesEverything) {
+    EXPECT_EQ(dlg.workerStarts, 1);  // shown by its template: the worker starts
+    RECT client;
+    ::GetClientRect(dlg.m_hWnd, &client);
+    EXPECT_EQ(client.right, 594);
+    EXPECT_EQ(client.bottom, 398);
+    wchar_t title[64] = {};
+    ::GetWindowTextW(dlg.m_hWnd, title, 64);
+    EXPECT_STREQ(title, L"Quorix WiFi 상태보기");
+    EXPECT_EQ(::GetWindowLongPtrW(dlg.m_hWnd, GWL_STYLE) & WS_CAPTION, 0);
+
+    auto placed = [&](int id) {
+        RECT r;
+        HWND h = ::GetDlgItem(dlg.m_hWnd, id);
+        ::GetWindowRect(h, &r);
+        ::MapWindowPoints(nullptr, dlg.m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    RECT combo = placed(IDC_ADAPTER_COMBO);
+    EXPECT_EQ(combo.left, 14);
+    EXPECT_EQ(combo.top, 41);
+    EXPECT_EQ(combo.right - combo.left, 400);
+    RECT close = placed(IDC_CLOSE_BUTTON);
+    EXPECT_EQ(close.left, 512);
+    EXPECT_EQ(close.top, 367);
+    EXPECT_EQ(close.right - close.left, 69);
+    EXPECT_EQ(close.bottom - close.top, 23);
+    RECT sink = placed(IDC_FOCUS_SINK);
+    EXPECT_EQ(sink.left, 2);
+    EXPECT_EQ(sink.top, 399);
+    wchar_t text[16] = {};
+    ::GetDlgItemTextW(dlg.m_hWnd, IDC_CLOSE_BUTTON, text, 16);
+    EXPECT_STREQ(text, L"닫기");
+    EXPECT_EQ(reinterpret_cast<HFONT>(::SendDlgItemMessageW(dlg.m_hWnd, IDC_ADAPTER_COMBO, WM_GETFONT, 0, 0)),
+              static_cast<HFONT>(dlg.panelFont));
+    EXPECT_EQ(dlg.minimizeImages.GetImageCount(), 2);
+    EXPECT_EQ(dlg.closeImages.GetImageCount(), 2);
+    EXPECT_EQ(dlg.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(dlg.appIcon));
+    EXPECT_EQ(dlg.SendMessage(WM_ERASEBKGND, 0, 0), FALSE);
+}
+
+TEST_F(StatusDialog, FirstFaceIsTheNoAdapterPanel) {
+    Surface face, expected;
+    Face(face);
+    DrawReference(expected, dlg, {{L"무선 랜카드가 발견되지 않습니다", {126, 76}}, {L"연결상태", {23, 76}}}, 0x777777);
+    DrawPicture(expected, IDB_STATE_NO_ADAPTER);
+    EXPECT_TRUE(face.SameAs(expected, RECT{0, 70, 460, 90}));
+    EXPECT_TRUE(face.SameAs(expected, RECT{464, 45, 571, 142}));
+    EXPECT_GT(face.Count(TextBox(23, 142, 80), 0x9A9A9A), 0);  // head
+    EXPECT_EQ(face.Count(TextBox(23, 142, 80), 0x0A7C5A), 0);
+    EXPECT_GT(face.Count(TextBox(350, 166, 80), 0x777777), 0);  // label
+}
+
+TEST_F(StatusDialog, ConnectedPanelShowsValuesInBlackAndGreenHeads) {
+    Update(Connected(), {Entry(1, L"Quorix K4100ZT Wireless LAN PCI-E Adapter")});
+    Surface face, expected;
+    Face(face);
+    DrawReference(expected, dlg,
+                  {{L"866.7 Mbps", {126, 225}}, {L"-45", {126, 245}}, {L"36", {126, 205}},
+                   {L"0", {126, 304}}, {L"0", {126, 323}}, {L"192.168.0.23", {453, 186}},
+                   {L"168.126.63.2", {453, 286}}, {L"무선 AP에 연결되어 있습니다", {126, 76}}},
+                  0x000000);
+    DrawPicture(expected, IDB_STATE_CONNECTED);
+    for (RECT r : {RECT{126, 225, 330, 238}, RECT{126, 245, 330, 258}, RECT{126, 205, 330, 218},
+                   RECT{126, 304, 330, 317}, RECT{126, 323, 330, 336}, RECT{453, 186, 580, 199},
+                   RECT{453, 286, 580, 299}, RECT{126, 76, 460, 89}, RECT{464, 45, 571, 142}}) {
+        EXPECT_TRUE(face.SameAs(expected, r)) << r.left << "," << r.top;
+    }
+    EXPECT_GT(face.Count(TextBox(23, 142, 80), 0x0A7C5A), 0);
+    EXPECT_GT(face.Count(TextBox(23, 280, 100), 0x0A7C5A), 0);
+    EXPECT_GT(face.Count(TextBox(350, 142, 100), 0x0A7C5A), 0);
+    EXPECT_EQ(face.Count(TextBox(350, 142, 100), 0x9A9A9A), 0);
+    EXPECT_GT(face.Count(TextBox(24, 166, 60), 0x000000), 0);
+}
+
+TEST_F(StatusDialog, ZeroValuesLeaveTheirPlacesBlank) {
+    AdapterStatus s = Connected();
+    s.channel = 0;
+    s.rssi = 0;
+    s.linkSpeed = 0.0;
+    Update(s, {Entry(1, L"A")});
+    Surface face, blank;
+    Face(face);
+    DrawReference(blank, dlg, {}, 0);
+    for (int y : {205, 225, 245}) EXPECT_TRUE(face.SameAs(blank, RECT{120, y, 330, y + 13})) << y;
+}
+
+TEST_F(StatusDialog, NotConnectedShowsIdentityInGrey) {
+    AdapterStatus s = Connected();
+    s.connected = 0;
+    Update(s, {Entry(1, L"A")});
+    Surface face, expected;
+    Face(face);
+    DrawReference(expected, dlg,
+                  {{L"무선 AP에 연결되어 있지 않습니다", {126, 76}}, {L"Wi-Fi", {126, 97}},
+                   {L"00:E0:4C:81:12:34", {453, 166}}},
+                  0x777777);
+    DrawPicture(expected, IDB_STATE_NOT_CONNECTED);
+    for (RECT r : {RECT{126, 76, 460, 89}, RECT{126, 97, 460, 109}, RECT{453, 166, 580, 179},
+                   RECT{464, 45, 571, 142}}) {
+        EXPECT_TRUE(face.SameAs(expected, r)) << r.left << "," << r.top;
+    }
+    Surface blank;
+    DrawReference(blank, dlg, {}, 0);
+    EXPECT_TRUE(face.SameAs(blank, RECT{120, 225, 330, 238}));   // no speed
+    EXPECT_TRUE(face.SameAs(blank, RECT{453, 186, 580, 199}));   // no address
+    EXPECT_TRUE(face.SameAs(blank, RECT{120, 304, 330, 336}));   // no counters
+}
+
+TEST_F(StatusDialog, LongDescriptionEndsWithinItsBox) {
+    AdapterStatus s = Connected();
+    s.description = std::wstring(120, L'W');
+    Update(s, {Entry(1, L"A")});
+    Surface face, blank;
+    Face(face);
+    DrawReference(blank, dlg, {}, 0);
+    EXPECT_FALSE(face.SameAs(blank, RECT{126, 116, 462, 129}));
+    EXPECT_TRUE(face.SameAs(blank, RECT{462, 116, 464, 129}));  // nothing past the box
+}
+
+TEST_F(StatusDialog, ComboFollowsTheAdapterList) {
+    // One adapter: listed, selected, disabled.
+    Update(Connected(), {Entry(1, L"Adapter A")});
+    EXPECT_EQ(dlg.adapterCombo.GetCount(), 1);
+    EXPECT_EQ(dlg.adapterCombo.GetCurSel(), 0);
+    EXPECT_EQ(dlg.adapterCombo.GetLBText(0), L"Adapter A");
+    EXPECT_FALSE(dlg.adapterCombo.IsWindowEnabled());
+
+    // Two: enabled.
+    AdapterStatus two = Connected();
+    two.interfaceCount = 2;
+    Update(two, {Entry(1, L"Adapter A"), Entry(2, L"Adapter B")});
+    EXPECT_EQ(dlg.adapterCombo.GetCount(), 2);
+    EXPECT_TRUE(dlg.adapterCombo.IsWindowEnabled());
+
+    // Equal lists keep the user's selection.
+    dlg.adapterCombo.SetCurSel(1);
+    Update(two, {Entry(1, L"Adapter A"), Entry(2, L"Adapter B")}, 0);
+    EXPECT_EQ(dlg.adapterCombo.GetCurSel(), 1);
+
+    // A changed description refills and selects selectedIndex.
+    Update(two, {Entry(1, L"Adapter A"), Entry(3, L"Adapter C")}, 0);
+    EXPECT_EQ(dlg.adapterCombo.GetLBText(1), L"Adapter C");
+    EXPECT_EQ(dlg.adapterCombo.GetCurSel(), 0);
+
+    // A removed adapter refills.
+    Update(Connected(), {Entry(3, L"Adapter C")}, 0);
+    EXPECT_EQ(dlg.adapterCombo.GetCount(), 1);
+    EXPECT_EQ(dlg.adapterCombo.GetLBText(0), L"Adapter C");
+    EXPECT_EQ(dlg.adapterCombo.GetCurSel(), 0);
+    EXPECT_FALSE(dlg.adapterCombo.IsWindowEnabled());
+
+    // None: emptied and disabled, whatever the kept list.
+    Update(AdapterStatus{}, {Entry(3, L"Adapter C")}, 0);
+    EXPECT_EQ(dlg.adapterCombo.GetCount(), 0);
+    EXPECT_FALSE(dlg.adapterCombo.IsWindowEnabled());
+    EXPECT_EQ(dlg.shownStatus, AdapterStatus{});
+}
+
+TEST_F(StatusDialog, ChoiceShowsOnlyAfterTheNextUpdate) {
+    AdapterStatus a = Connected();
+    a.interfaceCount = 2;
+    a.ssid = L"net-a";
+    Update(a, {Entry(1, L"Adapter A"), Entry(2, L"Adapter B")}, 0);
+    dlg.selectedGuid = MakeGuid(1);
+
+    dlg.adapterCombo.SetCurSel(1);
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ADAPTER_COMBO, CBN_SELENDOK),
+                    reinterpret_cast<LPARAM>(dlg.adapterCombo.m_hWnd));
+    EXPECT_EQ(dlg.pendingGuid, MakeGuid(2));
+    EXPECT_EQ(dlg.selectedGuid, MakeGuid(1));
+    EXPECT_EQ(dlg.shownStatus.ssid, L"net-a");
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_hWnd, IDC_FOCUS_SINK));
+
+    // The worker's next cycle applies it and hands over the new adapter's data.
+    dlg.SyncSelection(1, 0);
+    EXPECT_EQ(dlg.selectedGuid, MakeGuid(2));
+    AdapterStatus b = a;
+    b.ssid = L"net-b";
+    Update(b, {Entry(1, L"Adapter A"), Entry(2, L"Adapter B")}, 1);
+    EXPECT_EQ(dlg.shownStatus.ssid, L"net-b");
+    EXPECT_EQ(dlg.adapterCombo.GetCurSel(), 1);
+}
+
+TEST_F(StatusDialog, PressesInTheTitleBand) {
+    dlg.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(300, 35));
+    EXPECT_EQ(dlg.dragRequests, 0);
+    EXPECT_FALSE(dlg.IsIconic());
+
+    dlg.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(300, 15));
+    EXPECT_EQ(dlg.dragRequests, 1);
+    EXPECT_FALSE(dlg.IsIconic());
+
+    dlg.minimizeHover = 1;
+    dlg.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(560, 15));
+    EXPECT_TRUE(dlg.IsIconic());
+    EXPECT_EQ(dlg.minimizeHover, 0);
+    EXPECT_EQ(dlg.dragRequests, 1);
+    dlg.ShowWindow(SW_RESTORE);
+
+    dlg.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(575, 15));
+    EXPECT_FALSE(::IsWindow(dlg.m_hWnd));
+}
+
+TEST_F(StatusDialog, CloseButtonDestroysTheWindow) {
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CLOSE_BUTTON, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, IDC_CLOSE_BUTTON)));
+    EXPECT_FALSE(::IsWindow(dlg.m_hWnd));
+}
+
+TEST_F(StatusDialog, HoverLightsOnlyInsideTheButton) {
+    dlg.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(556, 10));
+    EXPECT_EQ(dlg.minimizeHover, 1);
+    EXPECT_EQ(dlg.closeHover, 0);
+    Surface lit;
+    Face(lit);
+    dlg.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(568, 10));
+    EXPECT_EQ(dlg.minimizeHover, 0);
+    Surface dark;
+    Face(dark);
+    EXPECT_FALSE(lit.SameAs(dark, RECT{556, 10, 568, 22}));
+    EXPECT_TRUE(lit.SameAs(dark, RECT{571, 10, 583, 22}));
+    dlg.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(575, 15));
+    EXPECT_EQ(dlg.closeHover, 1);
+    EXPECT_EQ(dlg.minimizeHover, 0);
+}
+
+TEST_F(StatusDialog, EscapeEnterAndCloseLeaveItOpen) {
+    dlg.SendMessage(WM_COMMAND, IDCANCEL, 0);
+    dlg.SendMessage(WM_COMMAND, IDOK, 0);
+    dlg.SendMessage(WM_CLOSE, 0, 0);
+    EXPECT_TRUE(::IsWindow(dlg.m_hWnd));
+    EXPECT_TRUE(dlg.IsWindowVisible());
+}
+
+TEST_F(StatusDialog, SystemMenuCommandOpensTheAboutBox) {
+    // Without WS_SYSMENU the system may give the window no menu (Wine does not);
+    // where there is one, the item is on it.
+    if (HMENU menu = ::GetSystemMenu(dlg.m_hWnd, FALSE); menu != nullptr) {
+        wchar_t item[64] = {};
+        ::GetMenuStringW(menu, ID_SYSCMD_ABOUT, item, 64, MF_BYCOMMAND);
+        EXPECT_STREQ(item, L"LinkView 정보(&A)...");
+    }
+
+    std::atomic<bool> found{false}, ownerDisabled{false};
+    std::wstring version;
+    std::thread closer([&] {
+        for (int i = 0; i < 100 && !found; ++i) {
+            HWND about = ::FindWindowW(nullptr, L"LinkView 정보");
+            if (about != nullptr && ::IsWindowVisible(about)) {
+                found = true;
+                ownerDisabled = !::IsWindowEnabled(dlg.m_hWnd);
+                wchar_t text[64] = {};
+                HWND child = ::FindWindowExW(about, nullptr, L"Static", L"LinkView 버전 1.0");
+                if (child != nullptr) ::GetWindowTextW(child, text, 64);
+                version = text;
+                ::PostMessageW(about, WM_COMMAND, IDOK, 0);
+            }
+            ::Sleep(50);
+        }
+    });
+    dlg.SendMessage(WM_SYSCOMMAND, ID_SYSCMD_ABOUT | 0x3, 0);  // low bits are the system's
+    closer.join();
+    EXPECT_TRUE(found);
+    EXPECT_TRUE(ownerDisabled);
+    EXPECT_EQ(version, L"LinkView 버전 1.0");
+    EXPECT_TRUE(dlg.IsWindowEnabled());
+    EXPECT_TRUE(::IsWindow(dlg.m_hWnd));
+}
+
+TEST_F(StatusDialog, MinimisedPaintDrawsOnlyTheIcon) {
+    dlg.ShowWindow(SW_MINIMIZE);
+    ASSERT_TRUE(dlg.IsIconic());
+    dlg.Invalidate(TRUE);
+    dlg.UpdateWindow();  // must not touch the face resources or crash
+    dlg.ShowWindow(SW_RESTORE);
+    EXPECT_FALSE(dlg.IsIconic());
+}
