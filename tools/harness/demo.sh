@@ -50,6 +50,8 @@ run_engine_demo() {
   return 0
 }
 
+# One function per program, run in this order; add run_setup, run_wlanstat, ...
+# in the same shape as run_engine_demo.
 cd "$media"
 run_engine_demo
 wineserver -w || true
