@@ -65,6 +65,9 @@ DWORD WINAPI StatusWorkerProc(LPVOID param) {
 void StopStatusWorker(StatusMembers& dialog) {
     WorkerLink& link = *dialog.workerLink;
     link.Stop();
+    // Closing from inside OnStatusUpdated: the worker waits for this very handler
+    // and is released when it returns; waiting here would only stall.
+    if (InSendMessage()) return;
     // A hand-off under way is a WM_STATUS_UPDATED sent to this thread: take it,
     // so the worker leaves SendMessageW before the window goes.
     const DWORD t0 = GetTickCount();

@@ -1,0 +1,196 @@
+// The worker and a real window: hand-off, and closing at each awkward moment.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+#include "wlanstat/info/info_fakes.h"
+#include "wlanstat/info/status_worker.h"
+#include "wlanstat/info/system_platform.h"
+
+namespace wlanstat {
+namespace {
+
+// Stands in for CLinkViewDlg: a plain window that follows the dialog's contract.
+class TestDialog : public StatusHost, public StatusMembers {
+public:
+    TestDialog() : StatusMembers(static_cast<StatusHost&>(*this)) {
+        static const ATOM cls = [] {
+            WNDCLASSW wc{};
+            wc.lpfnWndProc = Proc;
+            wc.hInstance = GetModuleHandleW(nullptr);
+            wc.lpszClassName = L"WlanstatWorkerTestHost";
+            return RegisterClassW(&wc);
+        }();
+        EXPECT_NE(cls, 0);
+        hwnd = CreateWindowW(L"WlanstatWorkerTestHost", L"host", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), this);
+    }
+    ~TestDialog() {
+        if (IsWindow(hwnd)) DestroyWindow(hwnd);
+    }
+
+    HWND__* StatusWindow() const override { return hwnd; }
+    std::wstring AdapterItemText(int) override { return {}; }
+
+    HWND hwnd = nullptr;
+    int updates = 0;
+    int updatesDuringDestroy = 0;
+    bool badParams = false;
+    bool destroying = false;
+    DWORD stopMs = 0;
+    std::function<void()> onUpdate;
+
+private:
+    static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+        if (msg == WM_NCCREATE)
+            SetWindowLongPtrW(h, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
+        auto* self = reinterpret_cast<TestDialog*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+        if (self != nullptr && msg == WM_STATUS_UPDATED) {
+            ++self->updates;
+            self->updatesDuringDestroy += self->destroying;
+            self->badParams |= wp != 0 || lp != 0;
+            self->shownStatus = self->liveStatus;
+            if (self->onUpdate) self->onUpdate();
+            return 0;
+        }
+        if (self != nullptr && msg == WM_DESTROY) {
+            self->destroying = true;
+            const DWORD t0 = GetTickCount();
+            StopStatusWorker(*self);
+            self->stopMs = GetTickCount() - t0;
+            self->destroying = false;
+        }
+        return DefWindowProcW(h, msg, wp, lp);
+    }
+};
+
+// Pumps this thread's messages until `done` or `ms` pass.
+bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
+    const DWORD t0 = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - t0 > ms) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+    return true;
+}
+
+// Waits without pumping: the worker can reach its send but not complete it.
+bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
+    const DWORD t0 = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - t0 > ms) return false;
+        Sleep(1);
+    }
+    return true;
+}
+
+// A cycle that finds the WLAN service stopped and waits for it to start, as
+// long as the service asks (a minute), through the real stop-aware clock.
+class StuckServiceSystem final : public WorkerSystem {
+public:
+    StuckServiceSystem(WorkerLink& link, std::atomic<bool>& sleeping) : clock_(link, sleeping) {
+        sys_.wlan.openResults = {kErrorServiceNotActive};
+        sys_.scm.states = {{1, 0}, {2, 60000}};
+    }
+    InfoPlatform& Platform() override { return platform_; }
+
+private:
+    class WatchedClock final : public WaitClock {
+    public:
+        WatchedClock(WorkerLink& link, std::atomic<bool>& sleeping) : inner_(link), sleeping_(sleeping) {}
+        std::uint32_t Ticks() override { return inner_.Ticks(); }
+        bool Sleep(std::uint32_t ms) override {
+            sleeping_ = true;
+            return inner_.Sleep(ms);
+        }
+
+    private:
+        LinkWaitClock inner_;
+        std::atomic<bool>& sleeping_;
+    };
+    fakes::FakeSystem sys_;
+    WatchedClock clock_;
+    InfoPlatform platform_{sys_.wlan, sys_.scm, clock_, sys_.ip, sys_.counters, sys_.ansi};
+};
+
+struct Worker : ::testing::Test {
+    std::unique_ptr<TestDialog> dialog = std::make_unique<TestDialog>();
+    std::shared_ptr<WorkerLink> link = dialog->workerLink;
+
+    // The dialog object goes right after its window, as when the modal run ends.
+    void CloseAndCheckWorkerEnds() {
+        if (IsWindow(dialog->hwnd)) DestroyWindow(dialog->hwnd);
+        EXPECT_LT(dialog->stopMs, 500u);
+        dialog.reset();
+        // Every thread started for the dialog has let go of the link: none runs.
+        EXPECT_TRUE(PumpUntil([&] { return link.use_count() == 1; }, 1000));
+    }
+};
+
+TEST_F(Worker, HandsOverEachCycleSynchronouslyFromOneWorker) {
+    StartStatusWorker(*dialog);
+    StartStatusWorker(*dialog);  // a second show starts a thread that ends at once
+    ASSERT_TRUE(PumpUntil([&] { return dialog->updates >= 1; }, 10000));
+    const DWORD t0 = GetTickCount();
+    PumpUntil([] { return false; }, 2200);
+    EXPECT_LE(dialog->updates, 4) << "more than one worker collects";
+    EXPECT_GE(dialog->updates, 2) << "cycles should repeat about once a second (" << GetTickCount() - t0 << " ms)";
+    EXPECT_FALSE(dialog->badParams);
+    EXPECT_EQ(dialog->workerStarted, 1);
+    EXPECT_EQ(dialog->shownStatus.interfaceCount, 0);  // Wine lists no WLAN interface
+    CloseAndCheckWorkerEnds();
+}
+
+TEST_F(Worker, ClosingBetweenCycles) {
+    StartStatusWorker(*dialog);
+    ASSERT_TRUE(PumpUntil([&] { return dialog->updates >= 1; }, 10000));
+    PumpUntil([] { return false; }, 100);
+    CloseAndCheckWorkerEnds();
+}
+
+TEST_F(Worker, ClosingFromInsideTheHandOff) {
+    dialog->onUpdate = [&] { DestroyWindow(dialog->hwnd); };
+    StartStatusWorker(*dialog);
+    ASSERT_TRUE(PumpUntil([&] { return dialog->updates >= 1; }, 10000));
+    EXPECT_FALSE(IsWindow(dialog->hwnd));
+    CloseAndCheckWorkerEnds();
+}
+
+TEST_F(Worker, ClosingWhileTheWorkerWaitsInItsSend) {
+    StartStatusWorker(*dialog);
+    // Not pumping: the worker gets into SendMessageW and waits there.
+    ASSERT_TRUE(WaitUntil([&] { return link->Sending(); }, 10000));
+    Sleep(50);
+    EXPECT_EQ(dialog->updates, 0);
+    DestroyWindow(dialog->hwnd);
+    // The pending hand-off was taken while the window still existed, and no
+    // further one follows.
+    EXPECT_EQ(dialog->updatesDuringDestroy, 1);
+    EXPECT_FALSE(link->Sending());
+    CloseAndCheckWorkerEnds();
+}
+
+TEST_F(Worker, ClosingDuringTheServiceWait) {
+    std::atomic<bool> sleeping{false};
+    StartStatusWorker(*dialog, [&](WorkerLink& l) { return std::make_unique<StuckServiceSystem>(l, sleeping); });
+    ASSERT_TRUE(PumpUntil([&] { return sleeping.load(); }, 10000));
+    const DWORD t0 = GetTickCount();
+    CloseAndCheckWorkerEnds();
+    EXPECT_LT(GetTickCount() - t0, 1500u);
+}
+
+TEST_F(Worker, DialogClosedBeforeTheThreadRuns) {
+    StartStatusWorker(*dialog);
+    dialog->workerLink->Stop();  // what WM_DESTROY does, before the thread got going
+    CloseAndCheckWorkerEnds();
+}
+
+}  // namespace
+}  // namespace wlanstat
