@@ -128,8 +128,11 @@ bool CAnimatedPicture::LoadGif(picture::Bytes data) {
         const std::size_t length = picture::FrameStreamLength(*screen, *cut);
         HGLOBAL stream = GlobalAlloc(GMEM_FIXED, length);
         if (stream == nullptr) break;  // as the walk would: the frames so far stay
-        picture::WriteFrameStream(data, *screen, *cut,
-                                  std::span<std::uint8_t>(static_cast<std::uint8_t*>(stream), length));
+        if (!picture::WriteFrameStream(data, *screen, *cut,
+                                       std::span<std::uint8_t>(static_cast<std::uint8_t*>(stream), length))) {
+            GlobalFree(stream);
+            break;
+        }
         auto decoded = picture::DecodeOwned(m_decoder, stream, static_cast<LONG>(length));
         if (decoded) m_playback->frames.push_back(picture::GifFrame{std::move(decoded), cut->info});
     }

@@ -43,6 +43,7 @@ public:
     // State for callers and tests.
     std::size_t FrameCount() const noexcept { return m_playback->frames.size(); }
     const picture::GifFrameInfo& FrameInfo(std::size_t index) const { return m_playback->frames.at(index).info; }
+    // The frame the animation resumes at; read it only while no animation runs.
     std::uint32_t CurrentFrame() const noexcept { return m_playback->currentFrame; }
     std::uint32_t ShownFrame() const noexcept { return m_playback->shownFrame.load(); }
     SIZE PictureSize() const noexcept { return m_pictureSize; }

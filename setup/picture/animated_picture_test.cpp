@@ -222,6 +222,25 @@ TEST_F(PictureTest, DamagedFramesAreLeftOut) {
     EXPECT_EQ(picture_.FrameCount(), 2u);
 }
 
+int g_decodeCalls = 0;
+
+// The OLE decoder, but every second frame is rejected.
+HRESULT RejectEverySecond(IStream* stream, LONG size, IPicture** out) {
+    if (++g_decodeCalls % 2 == 0) return E_FAIL;
+    return picture::OlePictureDecoder(stream, size, out);
+}
+
+TEST_F(PictureTest, FramesTheDecoderRejectsAreDropped) {
+    g_decodeCalls = 0;
+    picture_.SetDecoder(RejectEverySecond);
+    ASSERT_EQ(Load(GifBuilder(8, 8).GraphicControl(10).Image(0, 0, 8, 8).GraphicControl(20).Image(0, 0, 4, 4)
+                       .GraphicControl(30).Image(0, 0, 8, 8).Trailer().bytes),
+              1);
+    ASSERT_EQ(picture_.FrameCount(), 2u);
+    EXPECT_EQ(picture_.FrameInfo(0).delay, 10u);
+    EXPECT_EQ(picture_.FrameInfo(1).delay, 30u);
+}
+
 // A picture whose drawing blocks until released, standing in for a renderer
 // that hangs; counts live objects.
 std::atomic<int> g_livePictures{0};
