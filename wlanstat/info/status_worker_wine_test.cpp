@@ -194,3 +194,57 @@ TEST_F(Worker, DialogClosedBeforeTheThreadRuns) {
 
 }  // namespace
 }  // namespace wlanstat
+
+namespace wlanstat {
+namespace {
+
+// Child runs: the test program started again on one of the tests below, which
+// close the dialog and let the process end while the worker is busy.
+TEST_F(Worker, DISABLED_ChildClosesDuringTheServiceWait) {
+    std::atomic<bool> sleeping{false};
+    StartStatusWorker(*dialog, [&](WorkerLink& l) { return std::make_unique<StuckServiceSystem>(l, sleeping); });
+    ASSERT_TRUE(PumpUntil([&] { return sleeping.load(); }, 10000));
+    DestroyWindow(dialog->hwnd);
+    dialog.reset();
+}
+
+TEST_F(Worker, DISABLED_ChildClosesWhileTheWorkerWaitsInItsSend) {
+    StartStatusWorker(*dialog);
+    ASSERT_TRUE(WaitUntil([&] { return link->Sending(); }, 10000));
+    DestroyWindow(dialog->hwnd);
+    dialog.reset();
+}
+
+// Runs one child test; returns its exit code and how long the process lived.
+DWORD RunChild(const wchar_t* test, DWORD& ms) {
+    wchar_t exe[MAX_PATH];
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring line = L"\"" + std::wstring(exe) + L"\" --gtest_also_run_disabled_tests --gtest_filter=Worker." + test;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(exe, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 999;
+    CloseHandle(pi.hThread);
+    const DWORD t0 = GetTickCount();
+    DWORD code = 998;
+    if (WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
+    else TerminateProcess(pi.hProcess, 997);
+    ms = GetTickCount() - t0;
+    CloseHandle(pi.hProcess);
+    return code;
+}
+
+TEST(ProcessEnd, ClosingDuringTheServiceWaitEndsTheProcessPromptly) {
+    DWORD ms = 0;
+    EXPECT_EQ(RunChild(L"DISABLED_ChildClosesDuringTheServiceWait", ms), 0u);
+    EXPECT_LT(ms, 10000u);  // the service asked for a minute
+}
+
+TEST(ProcessEnd, ClosingDuringTheHandOffEndsTheProcessPromptly) {
+    DWORD ms = 0;
+    EXPECT_EQ(RunChild(L"DISABLED_ChildClosesWhileTheWorkerWaitsInItsSend", ms), 0u);
+    EXPECT_LT(ms, 10000u);
+}
+
+}  // namespace
+}  // namespace wlanstat
