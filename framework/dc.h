@@ -2,6 +2,8 @@
 // Device contexts. Every CDC puts back the objects that were selected into it
 // when it was made before it lets the DC go, so a font or bitmap selected into
 // a DC can always be deleted afterwards and nothing leaks on an early return.
+// Declare a bitmap or font before the CDC it is selected into, so the DC lets
+// go of it first.
 #include <windows.h>
 
 #include <string_view>

@@ -1,0 +1,61 @@
+#include "setup/shell/page_manager.h"
+
+#include "setup/res/resource_ids.h"
+#include "setup/shell/installing_page.h"
+#include "setup/shell/result_page.h"
+#include "setup/shell/skin_paint.h"
+
+CPrevMgr* g_pPrevMgr = nullptr;
+
+CPrevMgr::CPrevMgr() {
+    m_pages.Add(new CNotiLowVersion);
+    m_pages.Add(new CRespFail);
+    skin::MakeButtonImages(m_minimiseImages, IDB_MINIMISE_IMAGES);
+    skin::MakeButtonImages(m_closeImages, IDB_CLOSE_IMAGES);
+    skin::MakeFont(m_buttonFont, 12, 0);
+    skin::MakeFont(m_bodyFont, 12, 0);
+    skin::MakeFont(m_titleFont, 16, FW_BOLD);
+}
+
+CPrevMgr::~CPrevMgr() {
+    for (std::ptrdiff_t i = 0; i < m_pages.GetSize(); ++i) Page(i)->DestroyWindow();
+}
+
+void CPrevMgr::ShowPage(int k) {
+    for (std::ptrdiff_t i = 0; i < m_pages.GetSize(); ++i) {
+        CDialog* page = Page(i);
+        if (i == k) {
+            page->ShowWindow(SW_SHOW);
+            if (page->m_hWnd != nullptr) page->SetFocus();
+        } else {
+            page->ShowWindow(SW_HIDE);
+        }
+    }
+}
+
+void CPrevMgr::DrawBackground(CDC* target, UINT bitmapId) {
+    CBitmap background;  // declared first: it must outlive the DC it is selected into
+    background.LoadBitmap(bitmapId);
+    CDC source;
+    source.CreateCompatibleDC(target);
+    source.SelectObject(&background);
+    skin::DrawImageButtons(&source, m_minimiseImages, m_closeImages, m_minimiseHover, m_closeHover);
+    target->BitBlt(0, 0, skin::kPageWidth, skin::kPageHeight, &source, 0, 0, SRCCOPY);
+}
+
+void CPrevMgr::OnResultPageClick(CPoint point) {
+    switch (skin::ActionForPress(skin::PageKind::Result, point.x, point.y)) {
+    case skin::PressAction::Minimise:
+        skin::MinimiseMainWindow();
+        m_minimiseHover = 0;
+        break;
+    case skin::PressAction::ConfirmExit: ConfirmExit(); break;
+    case skin::PressAction::Drag: skin::DragMainWindow(); break;
+    case skin::PressAction::None: break;
+    }
+}
+
+void ConfirmExit() {
+    if (AfxMessageBox(L"종료하시겠습니까?", MB_YESNO) == IDNO) return;
+    if (CWnd* main = skin::MainWindow()) main->DestroyWindow();
+}
