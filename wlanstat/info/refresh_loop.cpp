@@ -17,7 +17,7 @@ bool GuardedSelection::ResetShown() {
 bool GuardedSelection::AdoptInterfaces(std::vector<InterfaceInfo>& list, Guid& shown,
                                        std::int32_t& shownState) {
     auto section = link_.Enter();
-    if (!section) return false;
+    if (!section || list.empty()) return false;
     std::lock_guard<std::mutex> lock(dialog_.statusLock);
     dialog_.interfaceList.swap(list);
     SettleSelection(dialog_.interfaceList, dialog_.selectedGuid, dialog_.selectedIndex);
