@@ -236,8 +236,8 @@ void CAnimatedPicture::ReleaseAll() {
 void CAnimatedPicture::OnPaint() {
     CPaintDC dc(this);
     AnimationPlayback& play = *m_playback;
-    std::lock_guard hold(play.canvasLock);
-    if (!play.canvas) return;
+    std::unique_lock hold(play.canvasLock, AnimationPlayback::kPaintPatience);
+    if (!hold.owns_lock() || !play.canvas) return;
     int x = 0;
     if (m_centerInMainWindow) {
         CWinApp* app = AfxGetApp();

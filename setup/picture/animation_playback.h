@@ -7,6 +7,7 @@
 #include <ocidl.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <mutex>
 #include <vector>
@@ -29,7 +30,10 @@ public:
 
     // The canvas is held for each drawing step and each copy out of it, so a
     // paint sees the state before or after a step, never one half-done.
-    std::mutex canvasLock;
+    std::timed_mutex canvasLock;
+    // A paint waits this long for a step; a step that takes longer has hung,
+    // and the window must stay responsive.
+    static constexpr std::chrono::milliseconds kPaintPatience{250};
     MemoryCanvas canvas;  // guarded by canvasLock
     MemoryCanvas saved;   // the area under a frame with disposal 3; animation thread only
     SIZE canvasSize{0, 0};
