@@ -1,1 +1,469 @@
+// The installer's windows in-process under Wine: page creation and layout, the
+// page flow, outcomes, the exit confirmation, the key filter, hover and press
+// handling, and the painted pixels of every page.
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "framework/afxwin.h"
+#include "setup/engine/install_result.h"
+#include "setup/res/resource_ids.h"
+#include "setup/shell/frame_dlg.h"
+#include "setup/shell/installer_app.h"
+#include "setup/shell/installing_page.h"
+#include "setup/shell/page_manager.h"
+#include "setup/shell/result_page.h"
+
+namespace {
+
+std::atomic<int> g_workerStarts{0};
+std::atomic<void*> g_workerArgument{nullptr};
+
+DWORD WINAPI RecordingWorker(LPVOID argument) {
+    g_workerArgument = argument;
+    ++g_workerStarts;
+    return 0;
+}
+
+HANDLE NoThread(LPTHREAD_START_ROUTINE, LPVOID) { return nullptr; }
+
+// Dispatches this thread's messages for `ms` milliseconds.
+void Pump(DWORD ms = 50) {
+    const DWORD end = ::GetTickCount() + ms;
+    do {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        ::Sleep(5);
+    } while (static_cast<LONG>(end - ::GetTickCount()) > 0);
+}
+
+// A message box of the installer: a dialog-class top-level window captioned
+// with the application name that is not `except`.
+HWND FindMessageBox(HWND except) {
+    struct Search {
+        HWND except, found;
+    } s{except, nullptr};
+    ::EnumWindows(
+        [](HWND h, LPARAM lp) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lp);
+            wchar_t cls[32] = {}, title[64] = {};
+            ::GetClassNameW(h, cls, 32);
+            ::GetWindowTextW(h, title, 64);
+            if (h != s->except && ::IsWindowVisible(h) && std::wstring(cls) == L"#32770" &&
+                std::wstring(title) == kInstallerName) {
+                s->found = h;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+// Answers the next installer message box with `button`; reports its text.
+class BoxAnswerer {
+public:
+    BoxAnswerer(HWND frame, int button) {
+        thread_ = std::thread([this, frame, button] {
+            for (int i = 0; i < 500; ++i) {
+                if (HWND box = FindMessageBox(frame)) {
+                    wchar_t buf[128] = {};
+                    ::GetWindowTextW(::GetDlgItem(box, 0xFFFF), buf, 128);
+                    text = buf;
+                    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+                    return;
+                }
+                ::Sleep(10);
+            }
+        });
+    }
+    ~BoxAnswerer() { Join(); }
+    void Join() {
+        if (thread_.joinable()) thread_.join();
+    }
+    std::wstring text;
+
+private:
+    std::thread thread_;
+};
+
+struct TestApp : CWinApp {
+    TestApp() { SetAppName(kInstallerName); }
+};
+
+// Stands in for the frame as main window where a test only watches what pages ask of it.
+class MainRecorder : public CDialog {
+public:
+    MainRecorder() : CDialog(IDD_FRAME) {}
+    int captionPresses = 0;
+    int presses = 0;
+
+protected:
+    LRESULT OnNcPress(WPARAM wp, LPARAM) {
+        if (wp == HTCAPTION) ++captionPresses;
+        return 0;
+    }
+    void OnLButtonDown(UINT, CPoint) { ++presses; }
+    BEGIN_MSG_MAP(MainRecorder, CDialog)
+        ON_MESSAGE(WM_NCLBUTTONDOWN, OnNcPress)
+        ON_WM_LBUTTONDOWN()
+    END_MSG_MAP()
+};
+
+class Shell : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_workerStarts = 0;
+        g_workerArgument = nullptr;
+        app.m_pMainWnd = &frame;
+        ASSERT_TRUE(frame.Create(IDD_FRAME));  // visible: its first show makes the pages
+        ASSERT_NE(g_pPrevMgr, nullptr);
+        installing()->m_workerEntry = &RecordingWorker;
+        Pump();
+    }
+    void TearDown() override {
+        frame.DestroyWindow();
+        delete g_pPrevMgr;
+        g_pPrevMgr = nullptr;
+        Pump(20);
+    }
+    CNotiLowVersion* installing() { return static_cast<CNotiLowVersion*>(g_pPrevMgr->Page(0)); }
+    CRespFail* result() { return static_cast<CRespFail*>(g_pPrevMgr->Page(1)); }
+    CIntro& intro() { return frame.m_intro; }
+    void PressNext() {
+        intro().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED),
+                            reinterpret_cast<LPARAM>(::GetDlgItem(intro().m_hWnd, IDC_NEXT)));
+        Pump();
+    }
+    void Deliver(WPARAM outcome) {
+        installing()->PostMessage(WM_INSTALL_RESULT, outcome, 0);
+        Pump();
+    }
+    // What the screen shows at page coordinates (x, y).
+    COLORREF ScreenPixel(int x, int y) {
+        ::UpdateWindow(frame.m_hWnd);
+        ::RedrawWindow(frame.m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Pump(30);
+        POINT p{x, y};
+        ::ClientToScreen(frame.m_hWnd, &p);
+        HDC screen = ::GetDC(nullptr);
+        COLORREF c = ::GetPixel(screen, p.x, p.y);
+        ::ReleaseDC(nullptr, screen);
+        return c;
+    }
+    // Whether any pixel in the band [x0,x1) x [y0,y1) is black (painted text).
+    bool BlackIn(int x0, int y0, int x1, int y1) {
+        ::RedrawWindow(frame.m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Pump(30);
+        POINT p{x0, y0};
+        ::ClientToScreen(frame.m_hWnd, &p);
+        HDC screen = ::GetDC(nullptr);
+        bool found = false;
+        for (int y = 0; y < y1 - y0 && !found; ++y)
+            for (int x = 0; x < x1 - x0 && !found; ++x) found = ::GetPixel(screen, p.x + x, p.y + y) == RGB(0, 0, 0);
+        ::ReleaseDC(nullptr, screen);
+        return found;
+    }
+    static CRect ChildRect(HWND child) {
+        CRect r;
+        ::GetWindowRect(child, &r);
+        ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+
+    TestApp app;
+    CNorvikDlg frame;
+};
+
+TEST_F(Shell, FrameAndPagesAreCreatedHiddenBehindTheIntroAtFullSize) {
+    CRect client;
+    frame.GetClientRect(&client);
+    EXPECT_EQ(client, CRect(0, 0, 527, 347));
+    EXPECT_EQ(frame.GetWindowText(), L"Quorix LanCard Installer");
+    EXPECT_EQ(frame.SendMessage(WM_GETICON, ICON_BIG), reinterpret_cast<LRESULT>(frame.m_hIcon));
+    EXPECT_EQ(frame.SendMessage(WM_GETICON, ICON_SMALL), reinterpret_cast<LRESULT>(frame.m_hIcon));
+    EXPECT_NE(frame.m_hIcon, nullptr);
+    EXPECT_EQ(frame.GetStyle() & WS_CAPTION, 0u);
+
+    ASSERT_NE(intro().m_hWnd, nullptr);
+    EXPECT_TRUE(intro().IsWindowVisible());
+    EXPECT_EQ(::GetParent(intro().m_hWnd), frame.m_hWnd);
+    EXPECT_EQ(ChildRect(intro().m_hWnd), CRect(0, 0, 527, 347));
+
+    ASSERT_EQ(g_pPrevMgr->m_pages.GetSize(), 2);
+    for (int i = 0; i < 2; ++i) {
+        CDialog* page = g_pPrevMgr->Page(i);
+        ASSERT_NE(page->m_hWnd, nullptr);
+        EXPECT_FALSE(page->IsWindowVisible());
+        EXPECT_EQ(::GetParent(page->m_hWnd), frame.m_hWnd);
+        EXPECT_EQ(ChildRect(page->m_hWnd), CRect(0, 0, 527, 347));
+    }
+    EXPECT_EQ(installing()->m_nIDTemplate, 217u);
+    EXPECT_EQ(result()->m_nIDTemplate, 221u);
+    EXPECT_EQ(g_pPrevMgr->m_resultCode, 0);
+    EXPECT_EQ(g_pPrevMgr->m_minimiseImages.GetImageCount(), 2);
+    EXPECT_EQ(g_pPrevMgr->m_closeImages.GetImageCount(), 2);
+}
+
+TEST_F(Shell, PushButtonsSitAtTheirPixelPositionsWithTheirTexts) {
+    struct Expect {
+        CDialog* page;
+        int id;
+        const wchar_t* text;
+        CRect rect;
+    } expected[] = {
+        {&intro(), IDC_NEXT, L"다음 >", {354, 314, 429, 339}},
+        {&intro(), IDCANCEL, L"취소", {434, 314, 509, 339}},
+        {installing(), IDC_NEXT, L"다음 >", {354, 314, 429, 339}},
+        {installing(), IDCANCEL, L"취소", {434, 314, 509, 339}},
+        {result(), IDCANCEL, L"마침", {434, 314, 509, 339}},
+    };
+    for (const Expect& e : expected) {
+        HWND button = ::GetDlgItem(e.page->m_hWnd, e.id);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(e.page->GetDlgItem(e.id)->GetWindowText(), e.text);
+        EXPECT_EQ(ChildRect(button), e.rect);
+        EXPECT_EQ(::SendMessageW(button, WM_GETFONT, 0, 0),
+                  reinterpret_cast<LRESULT>(g_pPrevMgr->m_buttonFont.m_hObject));
+    }
+    EXPECT_EQ(::GetDlgItem(result()->m_hWnd, IDC_NEXT), nullptr);
+    ASSERT_EQ(installing()->m_picture.m_hWnd, ::GetDlgItem(installing()->m_hWnd, IDC_PICTURE));
+    EXPECT_EQ(ChildRect(installing()->m_picture.m_hWnd), CRect(188, 203, 503, 286));
+    EXPECT_EQ(installing()->m_picture.m_centerInMainWindow, 0);
+}
+
+TEST_F(Shell, NextShowsTheInstallingPageWithGreyedButtonsAndStartsOneWorker) {
+    PressNext();
+    EXPECT_FALSE(intro().IsWindowVisible());
+    EXPECT_TRUE(installing()->IsWindowVisible());
+    EXPECT_FALSE(result()->IsWindowVisible());
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(installing()->m_hWnd, IDC_NEXT)));
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(installing()->m_hWnd, IDCANCEL)));
+    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(installing()->m_hWnd, IDCANCEL)));
+    for (int i = 0; i < 100 && g_workerStarts == 0; ++i) Pump(10);
+    EXPECT_EQ(g_workerStarts, 1);
+    // The worker gets the page as its result target and finds the page's window there.
+    auto* target = static_cast<InstallResultTarget*>(g_workerArgument.load());
+    ASSERT_EQ(target, static_cast<InstallResultTarget*>(installing()));
+    EXPECT_EQ(target->ResultWindow(), installing()->m_hWnd);
+    // Its buttons do nothing even when a click gets through.
+    installing()->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    installing()->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED), 0);
+    Pump();
+    EXPECT_EQ(FindMessageBox(frame.m_hWnd), nullptr);
+    EXPECT_TRUE(installing()->IsWindowVisible());
+}
+
+TEST_F(Shell, EachOutcomeShowsItsVariantOfTheResultPage) {
+    struct Case {
+        WPARAM outcome;
+        int code;
+        int bodyY;  // a body line that only this group of variants paints
+    } cases[] = {{INSTALL_RESULT_SUCCESS, 0, 81}, {INSTALL_RESULT_FAILED, 1, 239},
+                 {INSTALL_RESULT_UNSUPPORTED_OS, 2, 239}, {7, 2, 239}};
+    PressNext();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.outcome);
+        installing()->ShowWindow(SW_SHOW);
+        result()->ShowWindow(SW_HIDE);
+        Deliver(c.outcome);
+        EXPECT_EQ(g_pPrevMgr->m_resultCode, c.code);
+        EXPECT_TRUE(result()->IsWindowVisible());
+        EXPECT_FALSE(installing()->IsWindowVisible());
+        // The page takes the focus and hands it on to its button.
+        EXPECT_TRUE(::GetFocus() == result()->m_hWnd || ::IsChild(result()->m_hWnd, ::GetFocus()));
+        EXPECT_TRUE(BlackIn(187, c.bodyY, 400, c.bodyY + 12));
+        // Success paints nothing where the failure lines go, and the reverse.
+        EXPECT_EQ(BlackIn(187, 239, 500, 283), c.code != 0);
+        EXPECT_EQ(BlackIn(187, 81, 500, 109), c.code == 0);
+    }
+}
+
+TEST_F(Shell, AWorkerThatCannotStartEndsOnTheFailurePage) {
+    installing()->m_startThread = &NoThread;
+    g_pPrevMgr->m_resultCode = 0;
+    PressNext();
+    EXPECT_TRUE(result()->IsWindowVisible());
+    EXPECT_EQ(g_pPrevMgr->m_resultCode, 1);
+}
+
+TEST_F(Shell, AnsweringNoKeepsThePageAndYesDestroysTheFrame) {
+    {
+        BoxAnswerer no(frame.m_hWnd, IDNO);
+        intro().SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        no.Join();
+        EXPECT_EQ(no.text, L"종료하시겠습니까?");
+    }
+    EXPECT_TRUE(::IsWindow(frame.m_hWnd));
+    EXPECT_TRUE(intro().IsWindowVisible());
+    EXPECT_FALSE(installing()->IsWindowVisible());
+
+    // The close image on the result page asks too.
+    PressNext();
+    Deliver(0);
+    {
+        BoxAnswerer no(frame.m_hWnd, IDNO);
+        result()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(510, 15));
+        no.Join();
+        EXPECT_EQ(no.text, L"종료하시겠습니까?");
+    }
+    EXPECT_TRUE(result()->IsWindowVisible());
+    {
+        BoxAnswerer yes(frame.m_hWnd, IDYES);
+        result()->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    }
+    EXPECT_EQ(frame.m_hWnd, nullptr);
+    EXPECT_EQ(result()->m_hWnd, nullptr);
+}
+
+TEST_F(Shell, HoverHighlightsOneImageAndAnyOtherMoveClearsIt) {
+    const COLORREF normal = ScreenPixel(492, 11);  // the strip shows through the white
+    EXPECT_EQ(normal, RGB(224, 224, 224));
+    intro().SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(495, 15));
+    EXPECT_EQ(intro().m_minimiseHover, 1);
+    EXPECT_EQ(intro().m_closeHover, 0);
+    EXPECT_NE(ScreenPixel(492, 11), normal);
+    EXPECT_EQ(ScreenPixel(507, 11), normal);
+    intro().SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(510, 15));
+    EXPECT_EQ(intro().m_minimiseHover, 0);
+    EXPECT_EQ(intro().m_closeHover, 1);
+    EXPECT_EQ(ScreenPixel(492, 11), normal);
+    EXPECT_NE(ScreenPixel(507, 11), normal);
+    intro().SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(503, 22));
+    EXPECT_EQ(intro().m_closeHover, 0);
+    EXPECT_EQ(ScreenPixel(507, 11), normal);
+
+    // The installing and result pages share one set of flags.
+    PressNext();
+    installing()->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(510, 15));
+    EXPECT_EQ(g_pPrevMgr->m_closeHover, 1);
+    EXPECT_NE(ScreenPixel(507, 11), normal);
+    Deliver(1);
+    EXPECT_NE(ScreenPixel(507, 11), normal);  // still lit on the result page
+    result()->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(100, 100));
+    EXPECT_EQ(g_pPrevMgr->m_closeHover, 0);
+    EXPECT_EQ(ScreenPixel(507, 11), normal);
+}
+
+TEST_F(Shell, PressesMinimiseDragOrDoNothingByTheirRectangles) {
+    MainRecorder main;
+    ASSERT_TRUE(main.Create(IDD_FRAME));
+    app.m_pMainWnd = &main;
+
+    // Edges x 503 and y 22 are outside the minimise image and drag.
+    intro().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(503, 15));
+    intro().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(495, 22));
+    EXPECT_EQ(main.captionPresses, 2);
+    EXPECT_EQ(main.presses, 2);  // the intro first presses the frame itself
+    EXPECT_FALSE(main.IsIconic());
+    intro().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(300, 200));
+    EXPECT_EQ(main.captionPresses, 2);
+
+    // The installing page's close image lies in the drag band: a drag, no question.
+    PressNext();
+    installing()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(510, 15));
+    Pump();
+    EXPECT_EQ(main.captionPresses, 3);
+    EXPECT_EQ(FindMessageBox(frame.m_hWnd), nullptr);
+    EXPECT_TRUE(installing()->IsWindowVisible());
+
+    // Minimise clears the highlight so the restored window shows the normal image.
+    installing()->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(495, 15));
+    EXPECT_EQ(g_pPrevMgr->m_minimiseHover, 1);
+    installing()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(495, 15));
+    EXPECT_TRUE(main.IsIconic());
+    EXPECT_EQ(g_pPrevMgr->m_minimiseHover, 0);
+    main.ShowWindow(SW_RESTORE);
+    intro().SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(495, 15));
+    intro().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(495, 15));
+    EXPECT_TRUE(main.IsIconic());
+    EXPECT_EQ(intro().m_minimiseHover, 0);
+
+    app.m_pMainWnd = &frame;
+    main.DestroyWindow();
+}
+
+TEST_F(Shell, PagesPaintTheFrameLayoutAndTheirTextBands) {
+    struct Probe {
+        int x, y;
+        COLORREF colour;
+    } layout[] = {
+        {0, 0, RGB(210, 210, 210)},     {526, 200, RGB(210, 210, 210)}, {200, 346, RGB(210, 210, 210)},
+        {300, 1, RGB(255, 255, 255)},   {300, 20, RGB(224, 224, 224)},  {300, 30, RGB(75, 75, 75)},
+        {5, 300, RGB(224, 224, 224)},   {180, 40, RGB(241, 241, 241)},  {300, 305, RGB(210, 210, 210)},
+        {100, 320, RGB(241, 241, 241)},
+    };
+    auto check = [&](const char* page, std::initializer_list<int> textYs) {
+        SCOPED_TRACE(page);
+        for (const Probe& p : layout) EXPECT_EQ(ScreenPixel(p.x, p.y), p.colour) << p.x << "," << p.y;
+        for (int y : textYs) EXPECT_TRUE(BlackIn(187, y, 480, y + 12)) << y;
+    };
+    check("intro", {51, 88, 107, 126});
+    PressNext();
+    check("installing", {51, 79, 95});
+    Deliver(0);
+    check("success", {51, 81, 97});
+    installing()->ShowWindow(SW_SHOW);
+    Deliver(2);
+    check("unsupported", {51, 239, 255, 271});
+}
+
+// Enter, Esc and WM_CLOSE change nothing on any page; they act only through the modal loop.
+TEST(ShellModal, KeysAndCloseChangeNothingAndAConfirmedExitEndsTheRun) {
+    TestApp app;
+    CNorvikDlg frame;
+    app.m_pMainWnd = &frame;
+    std::atomic<bool> introSurvived{false}, installingSurvived{false}, resultSurvived{false};
+    std::wstring asked;
+    std::thread user([&] {
+        while (frame.m_intro.m_hWnd == nullptr || g_pPrevMgr == nullptr) ::Sleep(10);
+        ::Sleep(200);
+        HWND frameHwnd = frame.m_hWnd;
+        auto keys = [&](HWND target) {
+            for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+                ::PostMessageW(target, WM_KEYDOWN, key, 1);
+                ::PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+            }
+            ::PostMessageW(frameHwnd, WM_CLOSE, 0, 0);
+            ::PostMessageW(frameHwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+            ::Sleep(400);
+        };
+        auto* page0 = static_cast<CNotiLowVersion*>(g_pPrevMgr->Page(0));
+        page0->m_workerEntry = &RecordingWorker;
+        keys(::GetDlgItem(frame.m_intro.m_hWnd, IDC_NEXT));
+        keys(frameHwnd);
+        introSurvived = ::IsWindowVisible(frame.m_intro.m_hWnd) && FindMessageBox(frameHwnd) == nullptr;
+        // Space on the focused push button still presses it.
+        HWND next = ::GetDlgItem(frame.m_intro.m_hWnd, IDC_NEXT);
+        ::PostMessageW(next, WM_KEYDOWN, VK_SPACE, 1);
+        ::PostMessageW(next, WM_KEYUP, VK_SPACE, 0xC0000001);
+        ::Sleep(300);
+        keys(page0->m_hWnd);
+        installingSurvived = ::IsWindowVisible(page0->m_hWnd) && FindMessageBox(frameHwnd) == nullptr;
+        ::PostMessageW(page0->m_hWnd, WM_INSTALL_RESULT, 0, 0);
+        ::Sleep(300);
+        HWND finish = ::GetDlgItem(g_pPrevMgr->Page(1)->m_hWnd, IDCANCEL);
+        keys(finish);
+        resultSurvived = ::IsWindowVisible(g_pPrevMgr->Page(1)->m_hWnd) && FindMessageBox(frameHwnd) == nullptr;
+        BoxAnswerer yes(frameHwnd, IDYES);
+        ::PostMessageW(finish, BM_CLICK, 0, 0);
+        yes.Join();
+        asked = yes.text;
+    });
+    frame.DoModal();
+    user.join();
+    EXPECT_TRUE(introSurvived);
+    EXPECT_TRUE(installingSurvived);
+    EXPECT_TRUE(resultSurvived);
+    EXPECT_EQ(asked, L"종료하시겠습니까?");
+    EXPECT_EQ(frame.m_hWnd, nullptr);
+    delete g_pPrevMgr;
+    g_pPrevMgr = nullptr;
+}
+
+}  // namespace
