@@ -102,7 +102,7 @@ int CAnimatedPicture::LoadFromMemory(HGLOBAL memory, DWORD size) {
             lock.Unlock();
             if (!LoadStill(memory, static_cast<DWORD>(usable), false)) return 0;
         } else {
-            const bool any = LoadGif(data);
+            const bool any = LoadGif(data, *screen);
             lock.Unlock();
             if (!any) return 0;
         }
@@ -121,14 +121,13 @@ bool CAnimatedPicture::LoadStill(HGLOBAL memory, DWORD size, bool sizeFromPictur
     return true;
 }
 
-bool CAnimatedPicture::LoadGif(picture::Bytes data) {
-    const auto screen = picture::ReadScreen(data);
-    picture::GifWalk walk(data, *screen);
+bool CAnimatedPicture::LoadGif(picture::Bytes data, const picture::GifScreen& screen) {
+    picture::GifWalk walk(data, screen);
     while (const auto cut = walk.ExtractFrameStream()) {
-        const std::size_t length = picture::FrameStreamLength(*screen, *cut);
+        const std::size_t length = picture::FrameStreamLength(screen, *cut);
         HGLOBAL stream = GlobalAlloc(GMEM_FIXED, length);
         if (stream == nullptr) break;  // as the walk would: the frames so far stay
-        if (!picture::WriteFrameStream(data, *screen, *cut,
+        if (!picture::WriteFrameStream(data, screen, *cut,
                                        std::span<std::uint8_t>(static_cast<std::uint8_t*>(stream), length))) {
             GlobalFree(stream);
             break;

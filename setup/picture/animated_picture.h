@@ -65,7 +65,7 @@ protected:
 private:
     static DWORD WINAPI AnimationThreadProc(LPVOID param);
     void Stop();
-    bool LoadGif(picture::Bytes data);
+    bool LoadGif(picture::Bytes data, const picture::GifScreen& screen);
     bool LoadStill(HGLOBAL memory, DWORD size, bool sizeFromPicture);
 
     // Shared with the animation thread; replaced when a thread is left behind.
