@@ -59,9 +59,12 @@ void CIntro::OnLButtonDown(UINT, CPoint point) {
         break;
     case skin::PressAction::ConfirmExit: ConfirmExit(); break;
     case skin::PressAction::Drag:
-        // The frame answers a press with the same caption drag.
+        // The frame answers a press with the same caption drag, which runs until
+        // the button is released. A second drag after that would wait for the
+        // next press and carry the window off with it, so only start one while
+        // the button is still down.
         if (CWnd* main = skin::MainWindow()) main->SendMessage(WM_LBUTTONDOWN, 0, 0);
-        skin::DragMainWindow();
+        if (::GetKeyState(VK_LBUTTON) < 0) skin::DragMainWindow();
         break;
     case skin::PressAction::None: break;
     }
