@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# Drives setup.exe under Wine as a user would, once as Windows 7 and once as
+# Windows 10: intro, a second start, a drag, "다음 >", the installing page, the
+# result page, "마침" and the confirmation. Needs a display (ctest runs under
+# xvfb-run). Usage: setup_program_test.sh SETUP_EXE DPINST_X64_EXE PREFIX WORKDIR
+set -uo pipefail
+setup_exe=$1 dpinst_exe=$2 prefix=$3 work=$4
+here=$(cd "$(dirname "$0")" && pwd)
+"$here/../../tools/harness/make-prefix.sh" "$prefix"
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+title="Quorix LanCard Installer"
+screens=$work/screens
+mkdir -p "$screens"
+failures=0
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# Window ids titled like the installer (the frame, and any message box).
+windows() { xdotool search --name "^$title\$" 2>/dev/null || true; }
+
+# Waits up to $2 s until `windows` lists exactly $1 windows.
+wait_count() {
+  local deadline=$((SECONDS + $2))
+  while [ $SECONDS -lt $deadline ]; do
+    [ "$(windows | wc -l)" -eq "$1" ] && return 0
+    sleep 0.3
+  done
+  return 1
+}
+
+# The window in `windows` other than $1.
+other_window() { windows | grep -vx "$1" | head -n 1; }
+
+shot() { import -window "$1" "$screens/$2.png" 2>/dev/null || fail "screenshot $2"; }
+
+# Colour of client pixel (x, y) of window $1 as RRGGBB.
+pixel() {
+  import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n 1 | tr -d '#'
+}
+
+# Waits up to $5 s until pixel ($2,$3) of window $1 is $4 (or, with $6 = not, is no longer $4).
+wait_pixel() {
+  local deadline=$((SECONDS + $5))
+  while [ $SECONDS -lt $deadline ]; do
+    if [ "${6:-is}" = not ]; then
+      [ "$(pixel "$1" "$2" "$3")" != "$4" ] && return 0
+    else
+      [ "$(pixel "$1" "$2" "$3")" = "$4" ] && return 0
+    fi
+    sleep 0.3
+  done
+  return 1
+}
+
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+run_as() {
+  local version=$1 exit_code=$2 package=$3
+  echo "== $version"
+  local media="$work/media $version 설치"
+  rm -rf "$media"
+  mkdir -p "$media/drivers"
+  cp "$setup_exe" "$media/setup.exe"
+  cp "$dpinst_exe" "$media/drivers/dpinst_x64.exe"
+  for p in Win7X64 Win81X64 Win10X64; do mkdir -p "$media/drivers/$p"; done
+  echo "$exit_code" > "$media/drivers/dpinst.exit"
+  wine reg add 'HKCU\Software\Wine\AppDefaults\setup.exe' /v Version /d "$version" /f >/dev/null 2>&1
+
+  (cd "$media" && wine setup.exe) &
+  local first=$!
+  wait_count 1 60 || { fail "$version: no installer window"; return; }
+  local frame
+  frame=$(windows | head -n 1)
+  sleep 1
+  shot "$frame" "$version-1-intro"
+  [ "$(pixel "$frame" 300 30)" = "4B4B4B" ] || fail "$version: intro frame line at y 30"
+  [ "$(pixel "$frame" 240 218)" = "CCD6E0" ] || fail "$version: intro illustration"
+
+  # A second start shows only its box and ends; the first stays on its page.
+  (cd "$media" && wine setup.exe) &
+  local second=$!
+  if wait_count 2 30; then
+    local box
+    box=$(other_window "$frame")
+    sleep 0.5
+    shot "$box" "$version-2-already-running"
+    xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus --sync "$box" 2>/dev/null
+    xdotool key Return
+    wait_count 1 20 || fail "$version: the second start's box did not close"
+  else
+    fail "$version: the second start showed no box"
+  fi
+  local waited=0
+  while kill -0 $second 2>/dev/null && [ $waited -lt 30 ]; do sleep 0.5; waited=$((waited + 1)); done
+  kill -0 $second 2>/dev/null && fail "$version: the second start did not end"
+  [ "$(pixel "$frame" 240 218)" = "CCD6E0" ] || fail "$version: the first installer left its intro"
+
+  # A drag in the top band moves the window, and the next click still counts.
+  local before after
+  before=$(xdotool getwindowgeometry "$frame" | grep Position)
+  xdotool mousemove --window "$frame" 300 40 mousedown 1 mousemove --window "$frame" 320 50 \
+    mousemove --window "$frame" 340 60 mouseup 1
+  sleep 0.5
+  after=$(xdotool getwindowgeometry "$frame" | grep Position)
+  [ "$before" != "$after" ] || fail "$version: the drag did not move the window ($before)"
+
+  # "다음 >": the installing page while the stand-in is held.
+  touch "$media/drivers/dpinst.hold"
+  click "$frame" 391 326
+  if wait_pixel "$frame" 240 218 CCD6E0 20 not; then
+    sleep 1.5
+    shot "$frame" "$version-3-installing"
+    # Enter, Esc and Alt+F4 do not end the installation.
+    xdotool key Return Escape alt+F4
+    sleep 1
+    [ "$(windows | wc -l)" -eq 1 ] || fail "$version: a key opened a box or closed the window"
+  else
+    fail "$version: '다음 >' did not lead to the installing page"
+  fi
+  rm -f "$media/drivers/dpinst.hold"
+
+  # The result page: success, with the green check.
+  if wait_pixel "$frame" 300 262 2FA84F 60; then
+    sleep 0.5
+    shot "$frame" "$version-4-success"
+  else
+    shot "$frame" "$version-4-result"
+    fail "$version: no success page"
+  fi
+  if grep -q "/path \"[^\"]*\\\\drivers\\\\$package\"" "$media/drivers/dpinst.log" 2>/dev/null; then
+    sed 's/^/  dpinst stand-in: /' "$media/drivers/dpinst.log"
+  else
+    fail "$version: the stand-in did not record the $package package"
+    cat "$media/drivers/dpinst.log" 2>/dev/null
+  fi
+
+  # "마침" asks; Yes ends the program.
+  click "$frame" 471 326
+  if wait_count 2 20; then
+    local ask
+    ask=$(other_window "$frame")
+    sleep 0.5
+    shot "$ask" "$version-5-confirm"
+    xdotool windowactivate --sync "$ask" 2>/dev/null || xdotool windowfocus --sync "$ask" 2>/dev/null
+    xdotool key Return
+    wait_count 0 30 || fail "$version: the installer did not end after Yes"
+  else
+    fail "$version: '마침' did not ask"
+  fi
+  waited=0
+  while kill -0 $first 2>/dev/null && [ $waited -lt 60 ]; do sleep 0.5; waited=$((waited + 1)); done
+  kill -0 $first 2>/dev/null && { fail "$version: the process did not end"; kill $first 2>/dev/null; }
+}
+
+run_as win7 1 Win7X64
+run_as win10 0 Win10X64
+wine reg delete 'HKCU\Software\Wine\AppDefaults\setup.exe' /f >/dev/null 2>&1
+echo "screenshots: $screens"
+[ $failures -eq 0 ] && echo "PASS" || echo "$failures failure(s)"
+exit $((failures > 0))
