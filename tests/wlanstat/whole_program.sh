@@ -1,0 +1,165 @@
+#!/usr/bin/env bash
+# Whole-program checks of wlanstat.exe under Wine on an X display (Xvfb):
+# start-up face and title, keys that must not close it, the title-band drag, the
+# second start, the old-Windows refusal, and both ways of closing.
+# Usage: whole_program.sh WLANSTAT.EXE WINEPREFIX SCREENSHOT_DIR
+set -uo pipefail
+exe=$1
+screens=$3
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+export WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+title="Quorix WiFi 상태보기"
+
+[ -n "${DISPLAY:-}" ] || { echo "SKIP: no X display (run under xvfb-run)"; exit 77; }
+"$root/tools/harness/make-prefix.sh" "$WINEPREFIX"
+mkdir -p "$screens"
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+
+appkey='HKCU\Software\Wine\AppDefaults\wlanstat.exe'
+# The test display has no window manager; Wine would wait for one on every hide
+# of a managed window. Unmanaged windows behave the same otherwise.
+wine reg add "$appkey\\X11 Driver" /v Managed /d N /f >/dev/null 2>&1
+wine reg delete "$appkey" /v Version /f >/dev/null 2>&1
+
+# Our wlanstat.exe processes: those of this prefix only.
+pids() {
+  local p
+  for p in $(pgrep -x wlanstat.exe); do
+    tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$p"
+  done
+}
+count() { pids | wc -l; }
+# Waits up to $1 seconds for the number of our processes to become $2.
+wait_count() {
+  local deadline; deadline=$(($(date +%s%N) + $1 * 1000000000))
+  while [ "$(date +%s%N)" -lt "$deadline" ]; do
+    [ "$(count)" -eq "$2" ] && return 0
+    sleep 0.05
+  done
+  [ "$(count)" -eq "$2" ]
+}
+windows() { xdotool search --name "^$title\$" 2>/dev/null; }
+geometry() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Geometry/ {print $2}'; }
+position() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Position/ {print $2}'; }
+# Waits up to $1 seconds for a window with our title of size $2 (WxH) or, with
+# "!WxH", of any other size; prints its id.
+old=""
+wait_window() {
+  local deadline=$((SECONDS + $1)) w g
+  while [ $SECONDS -lt $deadline ]; do
+    for w in $(windows); do
+      [[ " $old " == *" $w "* ]] && continue
+      g=$(geometry "$w")
+      if [[ "$2" == !* ]]; then [ -n "$g" ] && [ "$g" != "${2#!}" ] && { echo "$w"; return 0; }
+      else [ "$g" = "$2" ] && { echo "$w"; return 0; }; fi
+    done
+    sleep 0.2
+  done
+  return 1
+}
+shot() { import -window root "$screens/$1.png" 2>/dev/null || true; }
+# Colour of client pixel (x, y) of window $1 as #RRGGBB.
+pixel() {
+  import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | tail -n 1 | grep -o '#[0-9A-F]\{6\}' | head -n 1
+}
+# Number of pixels of colour $6 in the rectangle x y w h of window $1.
+colour_count() {
+  import -window "$1" -crop "$4x$5+$2+$3" -depth 8 txt:- 2>/dev/null | grep -c "$6"
+}
+start() { old=$(windows | tr '\n' ' '); wine "$exe" >>"$screens/wine.log" 2>&1 & }
+# Waits until this prefix runs no wlanstat.exe and shows none of its windows.
+settle() {
+  wait_count 20 0 || fail "a wlanstat.exe is left running"
+  local deadline=$((SECONDS + 10))
+  while [ $SECONDS -lt $deadline ] && [ -n "$(windows)" ]; do sleep 0.2; done
+  # A start that races the idle server's exit can vanish without a trace: let
+  # the server go first (no other test uses the prefix meanwhile: RUN_SERIAL).
+  timeout 30 wineserver -w || true
+}
+cleanup() {
+  local p
+  for p in $(pids); do kill "$p" 2>/dev/null; done
+  wine reg delete "$appkey" /v Version /f >/dev/null 2>&1
+}
+trap cleanup EXIT
+
+[ "$(count)" -eq 0 ] || { echo "another wlanstat.exe runs in this prefix"; exit 1; }
+
+echo "== start-up"
+start
+if main=$(wait_window 60 594x398); then
+  pass "window \"$title\" of 594 x 398"
+  sleep 1.5
+  shot wlanstat-start
+  # The no-adapter picture (its warning sign) and the grey status line.
+  [ "$(pixel "$main" 534 87)" = "#FFD86B" ] && pass "no-adapter picture at (464, 45)" \
+    || fail "no-adapter picture missing: $(pixel "$main" 534 87)"
+  [ "$(colour_count "$main" 126 76 200 13 '#777777')" -gt 0 ] && pass "grey status line" \
+    || fail "no grey status line"
+else
+  fail "no window titled \"$title\""
+  shot wlanstat-start-failed
+  exit 1
+fi
+
+echo "== keys that do not close it"
+xdotool key --window "$main" Escape Return 2>/dev/null
+sleep 0.5
+[ "$(count)" -eq 1 ] && [ -n "$(geometry "$main")" ] && pass "Escape and Enter leave it open" || fail "closed by a key"
+
+echo "== drag by the title band"
+before=$(position "$main")
+xdotool mousemove --window "$main" 300 15 mousedown 1 sleep 0.3 mousemove_relative 40 30 sleep 0.3 mouseup 1
+sleep 0.5
+after=$(position "$main")
+[ "$before" != "$after" ] && pass "moved from $before to $after" || fail "did not move ($before)"
+
+echo "== second start"
+start
+if box=$(wait_window 30 '!594x398'); then
+  shot wlanstat-second-start
+  pass "second start shows a box"
+  xdotool key --window "$box" Return
+  wait_count 10 1 && pass "second instance ended, first still runs" || fail "second instance did not end"
+else
+  fail "no message box on the second start"
+fi
+
+echo "== close image"
+xdotool mousemove --window "$main" 575 15 click 1
+wait_count 1 0 && pass "ended within a second of the close image" || fail "still running after the close image"
+
+echo "== 닫기 button"
+settle
+start
+if main=$(wait_window 60 594x398); then
+  sleep 1
+  xdotool mousemove --window "$main" 546 378 click 1
+  wait_count 1 0 && pass "ended within a second of 닫기" || fail "still running after 닫기"
+else
+  fail "no window for the 닫기 check"
+fi
+
+echo "== Windows XP"
+settle
+wine reg add "$appkey" /v Version /d winxp /f >/dev/null 2>&1
+start
+if box=$(wait_window 30 '!594x398'); then
+  shot wlanstat-winxp
+  pass "box on Windows XP"
+  [ -z "$(wait_window 1 594x398)" ] && pass "no dialog" || fail "the dialog opened on Windows XP"
+  xdotool key --window "$box" Return
+  wait_count 10 0 && pass "ended after the box" || fail "did not end after the box"
+else
+  shot wlanstat-winxp-failed
+  fail "no box on Windows XP: $(count) running"
+fi
+wine reg delete "$appkey" /v Version /f >/dev/null 2>&1
+
+echo "screenshots: $screens"
+[ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
+echo "all checks passed"
