@@ -15,6 +15,10 @@ RECT ToRect(const PixelRect& r) { return RECT{r.left, r.top, r.right, r.bottom};
 // Runs while the worker waits inside its SendMessage, so liveStatus and
 // interfaceList hold still without the lock.
 LRESULT CLinkViewDlg::OnStatusUpdated(WPARAM, LPARAM) {
+    // Anyone can send this number to the window; only the worker's hand-off
+    // guarantees that the records are not being written meanwhile.
+    if (!workerLink->Sending()) return 0;
+
     std::vector<std::wstring> descriptions;
     descriptions.reserve(interfaceList.size());
     for (const auto& entry : interfaceList) descriptions.push_back(entry.strInterfaceDescription);

@@ -144,7 +144,16 @@ protected:
         dlg.liveStatus = status;
         dlg.interfaceList = std::move(list);
         dlg.selectedIndex = selected;
-        ASSERT_EQ(dlg.SendMessage(wlanstat::WM_STATUS_UPDATED, 0, 0), 0);
+        HandOff();
+    }
+
+    // Sends the update the way the worker does: inside a marked hand-off.
+    void HandOff() {
+        auto section = dlg.workerLink->Enter();
+        ASSERT_TRUE(section);
+        dlg.workerLink->BeginSend(section);
+        EXPECT_EQ(dlg.SendMessage(wlanstat::WM_STATUS_UPDATED, 0, 0), 0);
+        dlg.workerLink->EndSend();
     }
 
     void Face(Surface& s) { dlg.DrawFace(&s.dc); }
@@ -315,6 +324,15 @@ TEST_F(StatusDialog, ComboFollowsTheAdapterList) {
     EXPECT_EQ(dlg.shownStatus, AdapterStatus{});
 }
 
+TEST_F(StatusDialog, UpdateOutsideTheWorkersHandOffIsIgnored) {
+    Update(Connected(), {Entry(1, L"Adapter A")});
+    dlg.liveStatus = AdapterStatus{};
+    dlg.interfaceList.clear();
+    EXPECT_EQ(dlg.SendMessage(wlanstat::WM_STATUS_UPDATED, 0, 0), 0);
+    EXPECT_EQ(dlg.shownStatus.ssid, L"office");
+    EXPECT_EQ(dlg.adapterCombo.GetCount(), 1);
+}
+
 TEST_F(StatusDialog, ChoiceShowsOnlyAfterTheNextUpdate) {
     AdapterStatus a = Connected();
     a.interfaceCount = 2;
@@ -433,4 +451,23 @@ TEST_F(StatusDialog, MinimisedPaintDrawsOnlyTheIcon) {
     dlg.UpdateWindow();  // must not touch the face resources or crash
     dlg.ShowWindow(SW_RESTORE);
     EXPECT_FALSE(dlg.IsIconic());
+}
+
+TEST(StatusDialogWorker, FirstShowStartsTheWorkerAndItsUpdatesArrive) {
+    CLinkViewDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_STATUS_DIALOG));
+    // The template enables the list; the first update finds no adapter here
+    // (Wine lists no wireless interface) and disables it.
+    ASSERT_TRUE(dlg.adapterCombo.IsWindowEnabled());
+    const DWORD t0 = ::GetTickCount();
+    while (dlg.adapterCombo.IsWindowEnabled() && ::GetTickCount() - t0 < 10000) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+    }
+    EXPECT_FALSE(dlg.adapterCombo.IsWindowEnabled());
+    EXPECT_EQ(dlg.workerStarted, 1);
+    EXPECT_EQ(PanelStateOf(dlg.shownStatus), PANEL_NO_ADAPTER);
+    dlg.DestroyWindow();
+    EXPECT_TRUE(dlg.workerLink->Stopped());
 }
