@@ -71,6 +71,13 @@ colour_count() {
   import -window "$1" -crop "$4x$5+$2+$3" -depth 8 txt:- 2>/dev/null | grep -c "$6"
 }
 start() { old=$(windows | tr '\n' ' '); wine "$exe" >>"$screens/wine.log" 2>&1 & }
+# Starts with Wine's message-box trace into $1: it quotes each box's text, with
+# every non-ASCII character as a backslash and four hex digits.
+start_traced() {
+  old=$(windows | tr '\n' ' ')
+  WINEDEBUG=trace+msgbox wine "$exe" >"$1" 2>&1 &
+}
+box_said() { grep -qF "MSGBOX_OnInit L\"$2\"" "$1"; }
 # Waits until this prefix runs no wlanstat.exe and shows none of its windows.
 settle() {
   wait_count 20 0 || fail "a wlanstat.exe is left running"
@@ -119,10 +126,11 @@ after=$(position "$main")
 [ "$before" != "$after" ] && pass "moved from $before to $after" || fail "did not move ($before)"
 
 echo "== second start"
-start
+start_traced "$screens/second-start.log"
 if box=$(wait_window 30 '!594x398'); then
   shot wlanstat-second-start
-  pass "second start shows a box"
+  box_said "$screens/second-start.log" '\d504\b85c\adf8\b7a8\c774 \c2e4\d589 \c911\c785\b2c8\b2e4.' \
+    && pass "second start says \"프로그램이 실행 중입니다.\"" || fail "second start box has another text"
   xdotool key --window "$box" Return
   wait_count 10 1 && pass "second instance ended, first still runs" || fail "second instance did not end"
 else
@@ -133,10 +141,12 @@ echo "== close image"
 xdotool mousemove --window "$main" 575 15 click 1
 wait_count 1 0 && pass "ended within a second of the close image" || fail "still running after the close image"
 
-echo "== 닫기 button"
+echo "== 닫기 button, on Windows 7 (6.1 passes the version gate)"
 settle
+wine reg add "$appkey" /v Version /d win7 /f >/dev/null 2>&1
 start
 if main=$(wait_window 60 594x398); then
+  pass "dialog on Windows 7"
   sleep 1
   xdotool mousemove --window "$main" 546 378 click 1
   wait_count 1 0 && pass "ended within a second of 닫기" || fail "still running after 닫기"
@@ -146,11 +156,13 @@ fi
 
 echo "== Windows XP"
 settle
+wine reg delete "$appkey" /v Version /f >/dev/null 2>&1
 wine reg add "$appkey" /v Version /d winxp /f >/dev/null 2>&1
-start
+start_traced "$screens/winxp.log"
 if box=$(wait_window 30 '!594x398'); then
   shot wlanstat-winxp
-  pass "box on Windows XP"
+  box_said "$screens/winxp.log" 'Windows7 \b610\b294 \c0c1\c704 \bc84\c804\c5d0\c11c \c2e4\d589 \ac00\b2a5\d569\b2c8\b2e4.' \
+    && pass "Windows XP box says \"Windows7 또는 상위 버전에서 실행 가능합니다.\"" || fail "Windows XP box has another text"
   [ -z "$(wait_window 1 594x398)" ] && pass "no dialog" || fail "the dialog opened on Windows XP"
   xdotool key --window "$box" Return
   wait_count 10 0 && pass "ended after the box" || fail "did not end after the box"

@@ -25,8 +25,11 @@ CLinkViewDlg::CLinkViewDlg()
     appIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP_ICON));
 }
 
-// The worker is stopped in OnDestroy; StatusMembers stops it again as a safety net.
-CLinkViewDlg::~CLinkViewDlg() = default;
+// A window that outlives the modal run is destroyed while every member is still
+// here, so OnDestroy stops the worker on a whole object.
+CLinkViewDlg::~CLinkViewDlg() {
+    if (m_hWnd != nullptr && ::IsWindow(m_hWnd)) DestroyWindow();
+}
 
 void CLinkViewDlg::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);
