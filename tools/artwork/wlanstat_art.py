@@ -68,11 +68,12 @@ def face():
     c.frame_rect(0, 0, W, H, 0x0E2A44)
 
     # Adapter area: the combo box at (14, 41), the state picture at (464, 45).
-    c.fill_rect(10, 70, 446, 64, 0xF6F7F9)
-    c.frame_rect(10, 70, 446, 64, FRAME)
-    c.frame_rect(460, 41, 115, 105, FRAME)
+    # The description may run to x = 461; the picture covers (464, 45)-(571, 142).
+    c.fill_rect(10, 70, 452, 64, 0xF6F7F9)
+    c.frame_rect(10, 70, 452, 64, FRAME)
+    c.frame_rect(463, 44, 109, 99, FRAME)
     for y in (92, 112):
-        c.hline(18, 447, y, 0xE1E4E8)
+        c.hline(18, 453, y, 0xE1E4E8)
     c.vline(118, 74, 129, 0xE1E4E8)
 
     # Three group areas; the heads land on the top edges at y = 142 + 6.
