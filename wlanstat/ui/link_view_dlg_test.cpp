@@ -101,6 +101,27 @@ public:
                 if (At(x, y) != o.At(x, y)) return false;
         return true;
     }
+    // Keeps the face as a picture beside the test for a person to look at.
+    void Save(const wchar_t* path) const {
+        BITMAPFILEHEADER file{};
+        BITMAPINFOHEADER info{};
+        info.biSize = sizeof(info);
+        info.biWidth = 594;
+        info.biHeight = -398;
+        info.biPlanes = 1;
+        info.biBitCount = 32;
+        const DWORD bytes = 594 * 398 * 4;
+        file.bfType = 0x4D42;
+        file.bfOffBits = sizeof(file) + sizeof(info);
+        file.bfSize = file.bfOffBits + bytes;
+        HANDLE h = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return;
+        DWORD written;
+        ::WriteFile(h, &file, sizeof(file), &written, nullptr);
+        ::WriteFile(h, &info, sizeof(info), &written, nullptr);
+        ::WriteFile(h, bits_, bytes, &written, nullptr);
+        ::CloseHandle(h);
+    }
     CBitmap bitmap;  // before dc: the DC lets go of it first
     CDC dc;
 
@@ -222,6 +243,7 @@ TEST_F(StatusDialog, ConnectedPanelShowsValuesInBlackAndGreenHeads) {
     Update(Connected(), {Entry(1, L"Quorix K4100ZT Wireless LAN PCI-E Adapter")});
     Surface face, expected;
     Face(face);
+    face.Save(L"wlanstat-connected-face.bmp");
     DrawReference(expected, dlg,
                   {{L"866.7 Mbps", {126, 225}}, {L"-45", {126, 245}}, {L"36", {126, 205}},
                    {L"0", {126, 304}}, {L"0", {126, 323}}, {L"192.168.0.23", {453, 186}},
