@@ -27,9 +27,10 @@ wine reg delete "$appkey" /v Version /f >/dev/null 2>&1
 
 # Our wlanstat.exe processes: those of this prefix only.
 pids() {
-  local p
-  for p in $(pgrep -x wlanstat.exe); do
-    tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$p"
+  local d
+  for d in /proc/[0-9]*; do
+    [ "$(cat "$d/comm" 2>/dev/null)" = wlanstat.exe ] || continue
+    tr '\0' '\n' < "$d/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "${d#/proc/}"
   done
 }
 count() { pids | wc -l; }
