@@ -42,8 +42,8 @@ void Pump(DWORD ms = 50) {
     } while (static_cast<LONG>(end - ::GetTickCount()) > 0);
 }
 
-// A message box of the installer: a dialog-class top-level window captioned
-// with the application name that is not `except`.
+// A message box of the installer in this process: a dialog-class top-level
+// window captioned with the application name that is not `except`.
 HWND FindMessageBox(HWND except) {
     struct Search {
         HWND except, found;
@@ -54,7 +54,10 @@ HWND FindMessageBox(HWND except) {
             wchar_t cls[32] = {}, title[64] = {};
             ::GetClassNameW(h, cls, 32);
             ::GetWindowTextW(h, title, 64);
-            if (h != s->except && ::IsWindowVisible(h) && std::wstring(cls) == L"#32770" &&
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(h, &pid);
+            if (h != s->except && pid == ::GetCurrentProcessId() && ::IsWindowVisible(h) &&
+                std::wstring(cls) == L"#32770" &&
                 std::wstring(title) == kInstallerName) {
                 s->found = h;
                 return FALSE;

@@ -54,6 +54,16 @@ wait_pixel() {
 
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
+# Ends whatever installer windows are left (closing the X connection of their
+# process) and waits for the started process $1; a stuck run must not hold the
+# single-instance mutex for the next one.
+finish() {
+  local id waited=0
+  for id in $(windows); do xdotool windowkill "$id" 2>/dev/null || true; done
+  while kill -0 "$1" 2>/dev/null && [ $waited -lt 20 ]; do sleep 0.5; waited=$((waited + 1)); done
+  kill "$1" 2>/dev/null || true
+}
+
 run_as() {
   local version=$1 exit_code=$2 package=$3
   echo "== $version"
@@ -68,7 +78,7 @@ run_as() {
 
   (cd "$media" && wine setup.exe) &
   local first=$!
-  wait_count 1 60 || { fail "$version: no installer window"; return; }
+  wait_count 1 60 || { fail "$version: no installer window"; finish $first; return; }
   local frame
   frame=$(windows | head -n 1)
   sleep 1
@@ -116,6 +126,8 @@ run_as() {
     [ "$(windows | wc -l)" -eq 1 ] || fail "$version: a key opened a box or closed the window"
   else
     fail "$version: '다음 >' did not lead to the installing page"
+    finish $first
+    return
   fi
   rm -f "$media/drivers/dpinst.hold"
 
@@ -126,6 +138,8 @@ run_as() {
   else
     shot "$frame" "$version-4-result"
     fail "$version: no success page"
+    finish $first
+    return
   fi
   if grep -q "/path \"[^\"]*\\\\drivers\\\\$package\"" "$media/drivers/dpinst.log" 2>/dev/null; then
     sed 's/^/  dpinst stand-in: /' "$media/drivers/dpinst.log"
@@ -149,7 +163,8 @@ run_as() {
   fi
   waited=0
   while kill -0 $first 2>/dev/null && [ $waited -lt 60 ]; do sleep 0.5; waited=$((waited + 1)); done
-  kill -0 $first 2>/dev/null && { fail "$version: the process did not end"; kill $first 2>/dev/null; }
+  kill -0 $first 2>/dev/null && fail "$version: the process did not end"
+  finish $first
 }
 
 run_as win7 1 Win7X64
