@@ -114,6 +114,16 @@ else
   exit 1
 fi
 
+echo "== hover"
+xdotool mousemove --window "$main" 560 15
+sleep 0.5
+lit=$(pixel "$main" 557 11)
+xdotool mousemove --window "$main" 300 100
+sleep 0.5
+dark=$(pixel "$main" 557 11)
+[ "$lit" = "#3FA9E0" ] && [ "$dark" != "$lit" ] && pass "minimise button lit only under the pointer" \
+  || fail "hover frame: lit $lit, after leaving $dark"
+
 echo "== keys that do not close it"
 xdotool key --window "$main" Escape Return 2>/dev/null
 sleep 0.5
