@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Whole-program checks of wlanstat.exe under Wine on an X display (Xvfb):
-# start-up face and title, keys that must not close it, the title-band drag, the
-# second start, the old-Windows refusal, and both ways of closing.
+# start-up face and title, the lit minimise button, keys that must not close it,
+# the title-band drag, the second start, Windows 7 passing and Windows XP refused
+# by the version gate, and both ways of closing.
 # Usage: whole_program.sh WLANSTAT.EXE WINEPREFIX SCREENSHOT_DIR
 set -uo pipefail
 exe=$1
