@@ -254,6 +254,13 @@ TEST_F(Shell, NextShowsTheInstallingPageWithGreyedButtonsAndStartsOneWorker) {
     auto* target = static_cast<InstallResultTarget*>(g_workerArgument.load());
     ASSERT_EQ(target, static_cast<InstallResultTarget*>(installing()));
     EXPECT_EQ(target->ResultWindow(), installing()->m_hWnd);
+    // Minimising and restoring the frame while installing starts no second worker.
+    frame.ShowWindow(SW_MINIMIZE);
+    Pump();
+    frame.ShowWindow(SW_RESTORE);
+    Pump(100);
+    EXPECT_EQ(g_workerStarts, 1);
+    EXPECT_TRUE(installing()->IsWindowVisible());
     // Its buttons do nothing even when a click gets through.
     installing()->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     installing()->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED), 0);
