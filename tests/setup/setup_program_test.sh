@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Drives setup.exe under Wine as a user would, once as Windows 7 and once as
-# Windows 10: intro, a second start, a drag, "다음 >", the installing page, the
-# result page, "마침" and the confirmation. Needs a display (ctest runs under
+# Drives setup.exe under Wine as a user would, as Windows 7 and Windows 10:
+# intro, a second start, a drag, "다음 >", the installing page, the success
+# page, "마침" and the confirmation; then, shorter, the failure page (Windows 8.1,
+# nothing installed) and the unsupported-Windows page (Windows XP). Needs a display (ctest runs under
 # xvfb-run). Usage: setup_program_test.sh SETUP_EXE DPINST_X64_EXE PREFIX WORKDIR
 set -uo pipefail
 setup_exe=$1 dpinst_exe=$2 prefix=$3 work=$4
@@ -11,6 +12,7 @@ export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 title="Quorix LanCard Installer"
 screens=$work/screens
 mkdir -p "$screens"
+rm -f "$screens"/*.png  # only this run's pictures
 failures=0
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -76,7 +78,9 @@ finish() {
 }
 
 run_as() {
-  local version=$1 exit_code=$2 package=$3 switches=$4
+  # $5: the result page expected (success or failure); $6: "quick" skips the
+  # second start and the drag. An empty $3 means DPInst must not run at all.
+  local version=$1 exit_code=$2 package=$3 switches=$4 outcome=$5 mode=${6:-full}
   echo "== $version"
   local media="$work/media $version 설치"
   rm -rf "$media"
@@ -97,6 +101,7 @@ run_as() {
   [ "$(pixel "$frame" 300 30)" = "4B4B4B" ] || fail "$version: intro frame line at y 30"
   [ "$(pixel "$frame" 240 218)" = "CCD6E0" ] || fail "$version: intro illustration"
 
+  if [ "$mode" = full ]; then
   # A second start shows only its box and ends; the first stays on its page.
   (cd "$media" && wine setup.exe) &
   local second=$!
@@ -122,6 +127,7 @@ run_as() {
   sleep 0.5
   after=$(xdotool getwindowgeometry "$frame" | grep Position)
   [ "$before" != "$after" ] || fail "$version: the drag did not move the window ($before)"
+  fi
 
   # "다음 >": the installing page while the stand-in is held.
   touch "$media/drivers/dpinst.hold"
@@ -142,17 +148,22 @@ run_as() {
   fi
   rm -f "$media/drivers/dpinst.hold"
 
-  # The result page: success, with the green check.
-  if wait_pixel "$frame" 300 262 2FA84F 60; then
+  # The result page: the green check of success or the warning triangle of failure.
+  local marker=(300 262 2FA84F)
+  [ "$outcome" = failure ] && marker=(305 193 F2C12E)
+  if wait_pixel "$frame" "${marker[@]}" 60; then
     sleep 0.5
-    shot "$frame" "$version-4-success"
+    shot "$frame" "$version-4-$outcome"
   else
     shot "$frame" "$version-4-result"
-    fail "$version: no success page"
+    fail "$version: no $outcome page"
     finish $first
     return
   fi
   local wmedia expected
+  if [ -z "$package" ]; then
+    [ -f "$media/drivers/dpinst.log" ] && fail "$version: DPInst ran on an unsupported Windows"
+  else
   wmedia=$(winepath -w "$media" 2>/dev/null)
   expected="command line: \"$wmedia\\drivers\\dpinst_x64.exe\" $switches /path \"$wmedia\\drivers\\$package\""
   if grep -qxF "$expected"$'\r' "$media/drivers/dpinst.log" 2>/dev/null || grep -qxF "$expected" "$media/drivers/dpinst.log" 2>/dev/null; then
@@ -160,6 +171,7 @@ run_as() {
   else
     fail "$version: the stand-in did not record: $expected"
     cat "$media/drivers/dpinst.log" 2>/dev/null
+  fi
   fi
 
   # "마침" asks; Yes ends the program.
@@ -179,8 +191,10 @@ run_as() {
   finish $first
 }
 
-run_as win7 1 Win7X64 "/q /a /se /sh /f"
-run_as win10 0 Win10X64 "/q /a /se /f"
+run_as win7 1 Win7X64 "/q /a /se /sh /f" success
+run_as win10 0 Win10X64 "/q /a /se /f" success
+run_as win81 0 Win81X64 "/q /a /se /sh /f" failure quick
+run_as winxp 1 "" "" failure quick
 wine reg delete 'HKCU\Software\Wine\AppDefaults\setup.exe' /f >/dev/null 2>&1
 echo "screenshots: $screens"
 [ $failures -eq 0 ] && echo "PASS" || echo "$failures failure(s)"
