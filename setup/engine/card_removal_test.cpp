@@ -65,6 +65,8 @@ TEST(CardMatching, PrefixIsPciInAnyAsciiCase) {
     EXPECT_FALSE(IsPciHardwareId(L"PC"));
     EXPECT_FALSE(IsPciHardwareId(L""));
     EXPECT_FALSE(IsPciHardwareId(L" PCI\\VEN"));
+    // Only A to Z fold: a capital dotted I is no "i", whatever the locale says.
+    EXPECT_FALSE(IsPciHardwareId(L"PC\u0130\\VEN_10EC"));
 }
 
 TEST(CardMatching, DescriptionIgnoresCaseButNothingElse) {
@@ -75,6 +77,9 @@ TEST(CardMatching, DescriptionIgnoresCaseButNothingElse) {
     EXPECT_FALSE(IsCardDescription(L"Realtek 8812AE Wireless LAN 802.11ac PCI-E NI"));
     EXPECT_FALSE(IsCardDescription(L"Realtek  8812AE Wireless LAN 802.11ac PCI-E NIC"));
     EXPECT_FALSE(IsCardDescription(L""));
+    // Letters outside ASCII never fold: the Kelvin sign is not a "k".
+    EXPECT_FALSE(IsCardDescription(L"Realte\u212A 8812AE Wireless LAN 802.11ac PCI-E NIC"));
+    EXPECT_FALSE(IsCardDescription(L"Realtek 8812AE W\u0130reless LAN 802.11ac PCI-E NIC"));
 }
 
 TEST(RemoveCardDevice, RemovesOnlyTheFirstOfTwoMatches) {
@@ -94,10 +99,11 @@ TEST(RemoveCardDevice, SkipsOtherEnumeratorsDescriptionsAndFailedReads) {
         {kPciIds, std::nullopt},                                // description unreadable
         {kPciIds, L"Realtek 8812AE Wireless LAN 802.11ac"},     // another card
         {std::wstring(5000, L'P'), kCard},                      // ID list too long for the buffer
+        {std::wstring(L"ROOT\\NET\0PCI\\VEN_10EC", 21), kCard},  // only a later ID names PCI
         {L"pci\\ven_10ec&dev_8812", L"REALTEK 8812AE WIRELESS LAN 802.11AC PCI-E NIC"},
     };
     EXPECT_EQ(RemoveCardDevice(list), 0);
-    EXPECT_EQ(list.removed, std::vector<std::uint32_t>{5});
+    EXPECT_EQ(list.removed, std::vector<std::uint32_t>{6});
 }
 
 TEST(RemoveCardDevice, EveryReadIsOfferedTwoBytesLessThanTheBuffer) {

@@ -155,6 +155,33 @@ TEST(GifFrames, FrameWithoutControlExtension) {
     EXPECT_EQ(cuts[1].info.delay, 9u);
 }
 
+TEST(GifFrames, ControlExtensionFieldsAndBlocksUpToTheImage) {
+    // Packed bytes with the transparency, user-input and reserved bits set around the
+    // disposal; a delay above 255 tests the byte order; a second control extension
+    // before the image belongs to the same frame, and the first one's values count.
+    const Vec gif = GifBuilder(8, 8)
+                        .Raw({0x21, 0xF9, 4, 0xEF, 0x2C, 0x01, 0, 0})  // disposal 3, delay 300
+                        .Raw({0x21, 0xF9, 4, 0x08, 9, 0, 0, 0})
+                        .Image(0, 0, 2, 2)
+                        .Raw({0x21, 0xF9, 4, 0x1D, 5, 0, 0, 0})        // disposal 7
+                        .Image(0, 0, 1, 1)
+                        .Trailer().bytes;
+    EXPECT_EQ(CountFrames(gif, Screen(gif)), 2u);
+    const auto cuts = Cuts(gif);
+    ASSERT_EQ(cuts.size(), 2u);
+    EXPECT_EQ(cuts[0].info.disposal, 3);
+    EXPECT_EQ(cuts[0].info.delay, 300u);
+    EXPECT_EQ(BlockKindAt(gif, cuts[0].start + 8), GifBlockKind::GraphicControl);  // carried in the stream
+    EXPECT_EQ(cuts[1].info.disposal, 7);
+    EXPECT_EQ(cuts[1].info.delay, 5u);
+
+    // An unknown extension between the control block and the image ends the walk.
+    const Vec broken = GifBuilder(8, 8).GraphicControl(10).Image(0, 0, 1, 1).GraphicControl(10)
+                           .Raw({0x21, 0x77, 0}).Image(0, 0, 1, 1).Trailer().bytes;
+    EXPECT_EQ(CountFrames(broken, Screen(broken)), 1u);
+    EXPECT_EQ(Cuts(broken).size(), 1u);
+}
+
 TEST(GifFrames, PlainTextFrameCoversTheScreen) {
     const Vec gif = GifBuilder(30, 20).GraphicControl(7, 2).PlainText("hi").Image(0, 0, 1, 1).Trailer().bytes;
     const auto cuts = Cuts(gif);
