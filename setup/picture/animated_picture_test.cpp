@@ -349,7 +349,8 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
 }
 
 TEST(PicturePaint, CopiesTheCanvasAtTheOriginOrCentredOnTheMainWindow) {
-    // Main window 76 wide: (76 / 2) - (40 / 2) - 8 puts a 40-pixel canvas at x 10.
+    // Main window 76 wide: (76 / 2) - (41 / 2) - 8 puts a 41-pixel canvas at x 10
+    // (each half rounds down on its own; halving the difference would give 9).
     HWND main = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 76, 60, nullptr,
                                 nullptr, nullptr, nullptr);
     ASSERT_NE(main, nullptr);
@@ -363,7 +364,7 @@ TEST(PicturePaint, CopiesTheCanvasAtTheOriginOrCentredOnTheMainWindow) {
     CAnimatedPicture picture;
     ASSERT_TRUE(picture.SubclassWindow(control));
     const COLORREF teal = RGB(0, 128, 128);
-    const auto bmp = SolidBmp(40, 30, teal);
+    const auto bmp = SolidBmp(41, 30, teal);
     HGLOBAL memory = ToGlobal(bmp);
     ASSERT_EQ(picture.LoadFromMemory(memory, static_cast<DWORD>(bmp.size())), 1);
     GlobalFree(memory);
@@ -372,6 +373,7 @@ TEST(PicturePaint, CopiesTheCanvasAtTheOriginOrCentredOnTheMainWindow) {
     picture.m_centerInMainWindow = 1;
     RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     EXPECT_NE(ScreenPixel(control, 5, 5), teal);
+    EXPECT_NE(ScreenPixel(control, 9, 5), teal);
     EXPECT_EQ(ScreenPixel(control, 10, 5), teal);
     EXPECT_EQ(ScreenPixel(control, 39, 29), teal);
 
