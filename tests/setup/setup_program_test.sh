@@ -56,6 +56,12 @@ wait_pixel() {
 
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
+# Wine's message-box trace quotes each box's text, every non-ASCII character as
+# a backslash and four hex digits.
+box_said() { grep -qF "MSGBOX_OnInit L\"$2\"" "$1"; }
+already_running_text='Quorix LanCard Installer\ac00 \c774\bbf8 \c2e4\d589 \c911 \c785\b2c8\b2e4.'
+confirm_text='\c885\b8cc\d558\c2dc\aca0\c2b5\b2c8\ae4c?'
+
 # Presses a message box's button at client ($2,$3) of box $1; falls back to
 # Return on the box when the click did not close it (other tests' windows may
 # sit on top). Waits until $4 installer windows are left.
@@ -91,7 +97,7 @@ run_as() {
   echo "$exit_code" > "$media/drivers/dpinst.exit"
   wine reg add 'HKCU\Software\Wine\AppDefaults\setup.exe' /v Version /d "$version" /f >/dev/null 2>&1
 
-  (cd "$media" && wine setup.exe) &
+  (cd "$media" && WINEDEBUG=trace+msgbox wine setup.exe >"$work/$version-first.log" 2>&1) &
   local first=$!
   wait_count 1 60 || { fail "$version: no installer window"; finish $first; return; }
   local frame
@@ -103,13 +109,14 @@ run_as() {
 
   if [ "$mode" = full ]; then
   # A second start shows only its box and ends; the first stays on its page.
-  (cd "$media" && wine setup.exe) &
+  (cd "$media" && WINEDEBUG=trace+msgbox wine setup.exe >"$work/$version-second.log" 2>&1) &
   local second=$!
   if wait_count 2 30; then
     local box
     box=$(other_window "$frame")
     sleep 0.5
     shot "$box" "$version-2-already-running"
+    box_said "$work/$version-second.log" "$already_running_text" || fail "$version: the second start's box has another text"
     press_box "$box" 164 57 1 || fail "$version: the second start's box did not close"
   else
     fail "$version: the second start showed no box"
@@ -181,6 +188,7 @@ run_as() {
     ask=$(other_window "$frame")
     sleep 0.5
     shot "$ask" "$version-5-confirm"
+    box_said "$work/$version-first.log" "$confirm_text" || fail "$version: '마침' asked something else"
     press_box "$ask" 59 57 0 || fail "$version: the installer did not end after Yes"
   else
     fail "$version: '마침' did not ask"
