@@ -225,6 +225,8 @@ TEST_F(StatusDialog, InitialisationPlacesEverything) {
     EXPECT_EQ(dlg.closeImages.GetImageCount(), 2);
     EXPECT_EQ(dlg.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(dlg.appIcon));
     EXPECT_EQ(dlg.SendMessage(WM_ERASEBKGND, 0, 0), FALSE);
+    // The first tab stop, the invisible button, starts with the focus.
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_hWnd, IDC_FOCUS_SINK));
 }
 
 TEST_F(StatusDialog, FirstFaceIsTheNoAdapterPanel) {
