@@ -221,6 +221,16 @@ TEST_F(StatusDialog, InitialisationPlacesEverything) {
     EXPECT_STREQ(text, L"닫기");
     EXPECT_EQ(reinterpret_cast<HFONT>(::SendDlgItemMessageW(dlg.m_hWnd, IDC_ADAPTER_COMBO, WM_GETFONT, 0, 0)),
               static_cast<HFONT>(dlg.panelFont));
+    EXPECT_EQ(reinterpret_cast<HFONT>(::SendDlgItemMessageW(dlg.m_hWnd, IDC_CLOSE_BUTTON, WM_GETFONT, 0, 0)),
+              static_cast<HFONT>(dlg.panelFont));
+    // Everything else of the font left to the system: 12 units high, "gulim".
+    LOGFONTW lf{};
+    ASSERT_EQ(::GetObjectW(static_cast<HFONT>(dlg.panelFont), sizeof lf, &lf), static_cast<int>(sizeof lf));
+    EXPECT_EQ(lf.lfHeight, 12);
+    EXPECT_EQ(lf.lfWidth, 0);
+    EXPECT_EQ(lf.lfWeight, 0);
+    EXPECT_EQ(lf.lfItalic | lf.lfUnderline | lf.lfStrikeOut | lf.lfCharSet | lf.lfQuality, 0);
+    EXPECT_STREQ(lf.lfFaceName, L"gulim");
     EXPECT_EQ(dlg.minimizeImages.GetImageCount(), 2);
     EXPECT_EQ(dlg.closeImages.GetImageCount(), 2);
     EXPECT_EQ(dlg.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(dlg.appIcon));
