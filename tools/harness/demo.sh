@@ -30,26 +30,6 @@ wait_window() {
 
 shot() { import -window root "$screens/$1.png" && echo "screenshot: $screens/$1.png"; }
 
-# The install engine alone: the real worker against the DPInst stand-in.
-run_engine_demo() {
-  [ -f "$media/engine_demo.exe" ] || return 0
-  echo "== engine_demo.exe"
-  rm -f "$media/drivers/dpinst.log"
-  if headless; then
-    QUORIX_DEMO_AUTOCLOSE=4 timeout 120 wine "$media/engine_demo.exe" &
-    local pid=$!
-    if wait_window "Quorix" 60 >/dev/null; then
-      sleep 2
-      shot engine_demo
-    fi
-    wait $pid || echo "engine_demo.exe ended with status $?"
-  else
-    wine "$media/engine_demo.exe"
-  fi
-  [ -f "$media/drivers/dpinst.log" ] && sed 's/^/  dpinst stand-in: /' "$media/drivers/dpinst.log"
-  return 0
-}
-
 # The installer: intro, "다음 >", installing, result, "마침" and Yes. On a real
 # display the user clicks through it.
 run_setup() {
@@ -108,6 +88,5 @@ run_wlanstat() {
 # One function per program, run in this order.
 cd "$media"
 run_setup
-run_engine_demo
 run_wlanstat
 wineserver -w || true

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Builds a demo installation media folder from the built trees:
-#   DEST\setup.exe (when the installer is built), DEST\engine_demo.exe,
-#   DEST\wlanstat.exe (when built), DEST\drivers\dpinst_x64.exe and
+#   DEST\setup.exe (when the installer is built), DEST\wlanstat.exe (when built), DEST\drivers\dpinst_x64.exe and
 #   dpinst_x86.exe (our stand-in, not the vendor's DPInst) and the six driver
 #   package folders, each holding only a README.
 # Usage: make-media.sh DEST   (trees: QUORIX_WIN64_BUILD / QUORIX_WIN32_BUILD,
@@ -23,7 +22,7 @@ rm -rf "$dest"
 mkdir -p "$dest/drivers"
 
 copied=0
-for pair in "$win64:setup.exe" "$win64:engine_demo.exe" "$win32:wlanstat.exe"; do
+for pair in "$win64:setup.exe" "$win32:wlanstat.exe"; do
   exe=$(built "${pair%%:*}" "${pair#*:}")
   if [ -n "$exe" ]; then
     cp "$exe" "$dest/"
