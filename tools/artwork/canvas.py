@@ -3,6 +3,7 @@
 Pure Python (no imaging library), so the generators give byte-identical output on any
 machine. Colours are 0xRRGGBB integers; 32-bit icons carry alpha as 0xAARRGGBB.
 """
+import math
 import struct
 import zlib
 
@@ -122,6 +123,24 @@ class Canvas:
                 c = other.get(xx, yy)
                 if c != transparent:
                     self.set(x + xx, y + yy, c)
+
+
+def ring(c, cx, cy, r0, r1, colour, a0=-180.0, a1=180.0):
+    """Ring sector between radii r0..r1 and angles a0..a1 (degrees, 0 = right, ccw)."""
+    for y in range(int(cy - r1) - 1, int(cy + r1) + 2):
+        for x in range(int(cx - r1) - 1, int(cx + r1) + 2):
+            dx, dy = x + 0.5 - cx, cy - (y + 0.5)
+            d = math.hypot(dx, dy)
+            if r0 <= d <= r1 and a0 <= math.degrees(math.atan2(dy, dx)) <= a1:
+                c.set(x, y, colour)
+
+
+def thick_line(c, x0, y0, x1, y1, width, colour):
+    """Line of the given width as a filled quadrilateral."""
+    dx, dy = x1 - x0, y1 - y0
+    n = math.hypot(dx, dy) or 1.0
+    ox, oy = -dy / n * width / 2, dx / n * width / 2
+    c.fill_polygon([(x0 + ox, y0 + oy), (x1 + ox, y1 + oy), (x1 - ox, y1 - oy), (x0 - ox, y0 - oy)], colour)
 
 
 def text_width(s, scale=1):

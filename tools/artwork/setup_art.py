@@ -13,7 +13,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from canvas import Canvas, mix, text_width, write_bmp, write_ico  # noqa: E402
+from canvas import Canvas, mix, ring, text_width, thick_line, write_bmp, write_ico  # noqa: E402
 
 W, H = 527, 347
 BORDER = 0xD2D2D2      # 210,210,210
@@ -28,22 +28,6 @@ PCB = 0x2E7D4F
 PCB_DARK = 0x1F5A38
 GOLD = 0xD9A93B
 CHIP = 0x2B2B2B
-
-
-def ring(c, cx, cy, r0, r1, colour, a0=-180.0, a1=180.0):
-    for y in range(int(cy - r1) - 1, int(cy + r1) + 2):
-        for x in range(int(cx - r1) - 1, int(cx + r1) + 2):
-            dx, dy = x + 0.5 - cx, cy - (y + 0.5)
-            d = math.hypot(dx, dy)
-            if r0 <= d <= r1 and a0 <= math.degrees(math.atan2(dy, dx)) <= a1:
-                c.set(x, y, colour)
-
-
-def thick_line(c, x0, y0, x1, y1, width, colour):
-    dx, dy = x1 - x0, y1 - y0
-    n = math.hypot(dx, dy) or 1.0
-    ox, oy = -dy / n * width / 2, dx / n * width / 2
-    c.fill_polygon([(x0 + ox, y0 + oy), (x1 + ox, y1 + oy), (x1 - ox, y1 - oy), (x0 - ox, y0 - oy)], colour)
 
 
 def wifi_mark(c, cx, cy, scale, colour):

@@ -10,7 +10,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from canvas import Canvas, mix, text_width, write_bmp, write_ico  # noqa: E402
+from canvas import Canvas, mix, ring, text_width, thick_line, write_bmp, write_ico  # noqa: E402
 
 W, H = 594, 398
 
@@ -20,26 +20,6 @@ FRAME = 0xB5BCC6
 FRAME_LIGHT = 0xFFFFFF
 ACCENT = 0x3FA9E0
 BOTTOM_TOP, BOTTOM_BOTTOM = 0xD9DDE3, 0xC6CCD4
-
-
-def arc(c, cx, cy, r0, r1, a0, a1, colour):
-    """Ring sector between radii r0..r1 and angles a0..a1 (degrees, 0 = right, ccw)."""
-    for y in range(int(cy - r1) - 1, int(cy + r1) + 2):
-        for x in range(int(cx - r1) - 1, int(cx + r1) + 2):
-            dx, dy = x + 0.5 - cx, cy - (y + 0.5)
-            d = math.hypot(dx, dy)
-            if r0 <= d <= r1:
-                a = math.degrees(math.atan2(dy, dx))
-                if a0 <= a <= a1:
-                    c.set(x, y, colour)
-
-
-def thick_line(c, x0, y0, x1, y1, width, colour):
-    """Line of the given width as a filled quadrilateral."""
-    dx, dy = x1 - x0, y1 - y0
-    n = math.hypot(dx, dy) or 1.0
-    ox, oy = -dy / n * width / 2, dx / n * width / 2
-    c.fill_polygon([(x0 + ox, y0 + oy), (x1 + ox, y1 + oy), (x1 - ox, y1 - oy), (x0 - ox, y0 - oy)], colour)
 
 
 def group_frame(c, x, y, w, h, head_x, head_w):
@@ -60,8 +40,8 @@ def face():
     # Logo: a small card with waves, then the name.
     c.fill_rect(10, 14, 16, 8, 0xFFFFFF)
     c.fill_rect(10, 22, 16, 2, 0xF2C14E)
-    arc(c, 18, 13, 3, 4.5, 35, 145, ACCENT)
-    arc(c, 18, 13, 6, 7.5, 35, 145, ACCENT)
+    ring(c, 18, 13, 3, 4.5, ACCENT, 35, 145)
+    ring(c, 18, 13, 6, 7.5, ACCENT, 35, 145)
     x = c.text(34, 9, "QUORIX", 0xFFFFFF, scale=2)
     c.text(x + 8, 13, "WIFI STATUS", 0xA9D3EE)
     # Thin outer border so the frameless window stands off the desktop.
@@ -105,7 +85,7 @@ def card(c, x, y, body, contacts, chip):
 
 def waves(c, cx, cy, colour):
     for r in (8, 15, 22):
-        arc(c, cx, cy, r, r + 3.5, 40, 140, colour)
+        ring(c, cx, cy, r, r + 3.5, colour, 40, 140)
 
 
 def state_picture(kind):
