@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "wlanstat/ui/panel_texts.h"
+#include "wlanstat/ui/sample_status.h"
 
 namespace {
 
@@ -47,29 +48,7 @@ InterfaceInfo Entry(std::uint32_t n, const wchar_t* description) {
     return e;
 }
 
-AdapterStatus Connected() {
-    AdapterStatus s;
-    s.interfaceCount = 1;
-    s.connected = 1;
-    s.description = L"Quorix K4100ZT Wireless LAN PCI-E Adapter";
-    s.friendlyName = L"Wi-Fi";
-    s.macAddress = L"00:E0:4C:81:12:34";
-    s.ipAddress = L"192.168.0.23";
-    s.subnetMask = L"255.255.255.0";
-    s.gateway = L"192.168.0.1";
-    s.dhcpServer = L"192.168.0.1";
-    s.dnsServer1 = L"168.126.63.1";
-    s.dnsServer2 = L"168.126.63.2";
-    s.ssid = L"office";
-    s.bssid = L"88:36:6C:01:02:03";
-    s.channel = 36;
-    s.rssi = -45;
-    s.linkSpeed = 866.7;
-    s.linkSpeedUnit = L"Mbps";
-    s.txFrames = 0;
-    s.rxFrames = 0;
-    return s;
-}
+AdapterStatus Connected() { return wlanstat::SampleStatus(1, 1); }
 
 // A 594 x 398 32-bit surface to draw a face into and read back.
 class Surface {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "wlanstat/ui/link_view_dlg.h"
+#include "wlanstat/ui/sample_status.h"
 
 namespace {
 
@@ -68,24 +69,8 @@ Counts Now() {
 }
 
 wlanstat::AdapterStatus Record(int state) {
-    wlanstat::AdapterStatus s;
-    if (state == PANEL_NO_ADAPTER) return s;
-    s.interfaceCount = 2;
-    s.connected = state == PANEL_CONNECTED;
-    s.description = L"Quorix K4100ZT Wireless LAN PCI-E Adapter";
-    s.friendlyName = L"Wi-Fi";
-    s.macAddress = L"00:E0:4C:81:12:34";
-    s.ipAddress = L"192.168.0.23";
-    s.subnetMask = L"255.255.255.0";
-    s.gateway = s.dhcpServer = L"192.168.0.1";
-    s.dnsServer1 = L"168.126.63.1";
-    s.dnsServer2 = L"168.126.63.2";
-    s.ssid = L"office";
-    s.bssid = L"88:36:6C:01:02:03";
-    s.channel = 36;
-    s.rssi = -45;
-    s.linkSpeed = 866.7;
-    s.linkSpeedUnit = L"Mbps";
+    if (state == PANEL_NO_ADAPTER) return {};
+    wlanstat::AdapterStatus s = wlanstat::SampleStatus(2, state == PANEL_CONNECTED);
     s.txFrames = 123456;
     s.rxFrames = 654321;
     return s;

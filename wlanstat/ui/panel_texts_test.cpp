@@ -5,27 +5,15 @@
 #include <algorithm>
 #include <limits>
 
+#include "wlanstat/ui/sample_status.h"
+
 namespace {
 
 wlanstat::AdapterStatus FullStatus(int count, int connected) {
-    wlanstat::AdapterStatus s;
-    s.interfaceCount = count;
-    s.connected = connected;
+    wlanstat::AdapterStatus s = wlanstat::SampleStatus(count, connected);
     s.description = L"Quorix K4100ZT 802.11ac PCIe Adapter";
-    s.friendlyName = L"Wi-Fi";
-    s.macAddress = L"00:E0:4C:81:12:34";
-    s.ipAddress = L"192.168.0.23";
-    s.subnetMask = L"255.255.255.0";
-    s.gateway = L"192.168.0.1";
-    s.dhcpServer = L"192.168.0.1";
-    s.dnsServer1 = L"168.126.63.1";
-    s.dnsServer2 = L"168.126.63.2";
     s.ssid = L"office-5G";
-    s.bssid = L"88:36:6C:01:02:03";
     s.channel = 149;
-    s.rssi = -45;
-    s.linkSpeed = 866.7;
-    s.linkSpeedUnit = L"Mbps";
     s.txFrames = 1234;
     s.rxFrames = 5678;
     return s;
