@@ -13,10 +13,11 @@
 #include "setup/picture/animation_playback.h"
 #include "setup/picture/com_ptr.h"
 #include "setup/picture/picture_decoder.h"
+#include "setup/res/resource_ids.h"
 
 class CAnimatedPicture : public CStatic {
 public:
-    static constexpr UINT kResourceId = 246;
+    static constexpr UINT kResourceId = IDR_INSTALL_GIF;
     static constexpr const wchar_t* kResourceType = L"GIF";
     // How long a stop waits for the animation thread before leaving it behind.
     static constexpr DWORD kStopTimeoutMs = 5000;
@@ -26,7 +27,7 @@ public:
     CAnimatedPicture(const CAnimatedPicture&) = delete;
     CAnimatedPicture& operator=(const CAnimatedPicture&) = delete;
 
-    // Loads GIF resource 246 of the program.
+    // Loads the program's installing animation (GIF resource kResourceId).
     int LoadFromResource();
     // Loads a GIF (animated or still) or any picture OLE can decode; the memory
     // stays the caller's. 1 when a picture is ready to show.

@@ -1,14 +1,13 @@
 #include "setup/shell/frame_dlg.h"
 
 #include "setup/res/resource_ids.h"
-#include "setup/shell/key_filter.h"
 #include "setup/shell/skin_layout.h"
 
 CNorvikDlg::CNorvikDlg(CWnd* parent)
-    : CDialog(IDD_FRAME, parent), m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP_ICON))) {}
+    : CSkinDialog(IDD_FRAME, parent), m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP_ICON))) {}
 
 BOOL CNorvikDlg::OnInitDialog() {
-    CDialog::OnInitDialog();
+    CSkinDialog::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     SetWindowText(L"Quorix LanCard Installer");
@@ -16,13 +15,8 @@ BOOL CNorvikDlg::OnInitDialog() {
     return TRUE;
 }
 
-BOOL CNorvikDlg::PreTranslateMessage(MSG* msg) {
-    if (skin::IsSwallowedKey(msg->message, msg->wParam)) return TRUE;
-    return CDialog::PreTranslateMessage(msg);
-}
-
 void CNorvikDlg::OnShowWindow(BOOL show, UINT status) {
-    CDialog::OnShowWindow(show, status);
+    CSkinDialog::OnShowWindow(show, status);
     // Created once, on the first show; a later show (after a hide) keeps the pages.
     if (!show || m_intro.m_hWnd != nullptr) return;
     m_intro.Create(IDD_INTRO, this);

@@ -3,8 +3,9 @@
 // hosts the pages, and is the window that is minimised, dragged and destroyed.
 #include "framework/afxwin.h"
 #include "setup/shell/intro_page.h"
+#include "setup/shell/skin_dialog.h"
 
-class CNorvikDlg : public CDialog {
+class CNorvikDlg : public CSkinDialog {
 public:
     explicit CNorvikDlg(CWnd* parent = nullptr);
 
@@ -12,7 +13,6 @@ public:
     CIntro m_intro;
 
     BOOL OnInitDialog() override;
-    BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
     void OnShowWindow(BOOL show, UINT status);
@@ -23,7 +23,7 @@ protected:
     BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     void OnClose() {}  // Alt+F4 and the taskbar's close do nothing
 
-    BEGIN_MSG_MAP(CNorvikDlg, CDialog)
+    BEGIN_MSG_MAP(CNorvikDlg, CSkinDialog)
         ON_WM_SHOWWINDOW()
         ON_WM_PAINT()
         ON_WM_QUERYDRAGICON()

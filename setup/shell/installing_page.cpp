@@ -2,30 +2,30 @@
 
 #include "setup/engine/install_result.h"
 #include "setup/res/resource_ids.h"
-#include "setup/shell/key_filter.h"
 #include "setup/shell/page_manager.h"
+#include "setup/shell/page_press.h"
 #include "setup/shell/skin_paint.h"
 
-HANDLE CNotiLowVersion::StartThread(LPTHREAD_START_ROUTINE entry, LPVOID argument) {
+HANDLE CNotiLowVersion::StartInstallWorker(InstallResultTarget* target) {
     DWORD threadId = 0;
-    return ::CreateThread(nullptr, 0, entry, argument, 0, &threadId);
+    return ::CreateThread(nullptr, 0, &InstallWorkerThread, target, 0, &threadId);
 }
 
 void CNotiLowVersion::DoDataExchange(CDataExchange* dx) {
-    CDialog::DoDataExchange(dx);
+    CSkinDialog::DoDataExchange(dx);
     DDX_Control(dx, IDC_PICTURE, m_picture);
 }
 
 BOOL CNotiLowVersion::OnInitDialog() {
-    CDialog::OnInitDialog();
+    CSkinDialog::OnInitDialog();
     CWnd* next = GetDlgItem(IDC_NEXT);
     CWnd* cancel = GetDlgItem(IDCANCEL);
     next->SetWindowText(L"다음 >");
     next->SetFont(&g_pPrevMgr->m_buttonFont);
     cancel->SetWindowText(L"취소");
     cancel->SetFont(&g_pPrevMgr->m_buttonFont);
-    next->MoveWindow(354, 314, 75, 25, TRUE);
-    cancel->MoveWindow(434, 314, 75, 25, TRUE);
+    skin::PlaceButton(next, skin::kFirstPushButton);
+    skin::PlaceButton(cancel, skin::kSecondPushButton);
     next->SetFont(&g_pPrevMgr->m_buttonFont);
     cancel->SetFont(&g_pPrevMgr->m_buttonFont);
     m_picture.m_centerInMainWindow = 0;
@@ -33,13 +33,8 @@ BOOL CNotiLowVersion::OnInitDialog() {
     return TRUE;
 }
 
-BOOL CNotiLowVersion::PreTranslateMessage(MSG* msg) {
-    if (skin::IsSwallowedKey(msg->message, msg->wParam)) return TRUE;
-    return CDialog::PreTranslateMessage(msg);
-}
-
 void CNotiLowVersion::OnShowWindow(BOOL show, UINT status) {
-    CDialog::OnShowWindow(show, status);
+    CSkinDialog::OnShowWindow(show, status);
     if (!show) {
         m_picture.ReleaseAll();
         return;
@@ -48,7 +43,7 @@ void CNotiLowVersion::OnShowWindow(BOOL show, UINT status) {
     GetDlgItem(IDCANCEL)->EnableWindow(FALSE);
     m_picture.LoadFromResource();
     m_picture.Play();
-    HANDLE worker = m_startThread(m_workerEntry, static_cast<InstallResultTarget*>(this));
+    HANDLE worker = m_startWorker(this);
     if (worker != nullptr) {
         ::CloseHandle(worker);
     } else {
@@ -71,14 +66,7 @@ void CNotiLowVersion::OnMouseMove(UINT, CPoint point) {
 }
 
 void CNotiLowVersion::OnLButtonDown(UINT, CPoint point) {
-    switch (skin::ActionForPress(skin::PageKind::Installing, point.x, point.y)) {
-    case skin::PressAction::Minimise:
-        skin::MinimiseMainWindow();
-        g_pPrevMgr->m_minimiseHover = 0;
-        break;
-    case skin::PressAction::Drag: skin::DragMainWindow(); break;
-    default: break;
-    }
+    skin::HandlePress(skin::PageKind::Installing, point, g_pPrevMgr->m_minimiseHover);
     Default();
 }
 

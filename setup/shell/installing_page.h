@@ -6,21 +6,16 @@
 #include "setup/engine/install_result.h"
 #include "setup/engine/install_worker_thread.h"
 #include "setup/picture/animated_picture.h"
+#include "setup/res/resource_ids.h"
+#include "setup/shell/skin_dialog.h"
 
-class CNotiLowVersion : public CDialog, public InstallResultTarget {
+class CNotiLowVersion : public CSkinDialog, public InstallResultTarget {
 public:
-    CNotiLowVersion() : CDialog(217) {}
+    CNotiLowVersion() : CSkinDialog(IDD_INSTALLING) {}
 
     CAnimatedPicture m_picture;
 
-    // How the worker is started; tests put in their own.
-    using ThreadStarter = HANDLE (*)(LPTHREAD_START_ROUTINE entry, LPVOID argument);
-    static HANDLE StartThread(LPTHREAD_START_ROUTINE entry, LPVOID argument);
-    ThreadStarter m_startThread = &StartThread;
-    LPTHREAD_START_ROUTINE m_workerEntry = &InstallWorkerThread;
-
     BOOL OnInitDialog() override;
-    BOOL PreTranslateMessage(MSG* msg) override;
     HWND ResultWindow() const override { return m_hWnd; }
 
 protected:
@@ -32,13 +27,22 @@ protected:
     void OnButtons() {}
     LRESULT OnInstallResult(WPARAM outcome, LPARAM);
 
-    BEGIN_MSG_MAP(CNotiLowVersion, CDialog)
+    BEGIN_MSG_MAP(CNotiLowVersion, CSkinDialog)
         ON_WM_SHOWWINDOW()
         ON_WM_PAINT()
         ON_WM_MOUSEMOVE()
         ON_WM_LBUTTONDOWN()
-        ON_BN_CLICKED(1172, OnButtons)
+        ON_BN_CLICKED(IDC_NEXT, OnButtons)
         ON_BN_CLICKED(IDCANCEL, OnButtons)
         ON_MESSAGE(WM_INSTALL_RESULT, OnInstallResult)
     END_MSG_MAP()
+
+private:
+    // Starts the install worker for `target`: its thread handle, or nullptr.
+    using WorkerStarter = HANDLE (*)(InstallResultTarget* target);
+    static HANDLE StartInstallWorker(InstallResultTarget* target);
+    WorkerStarter m_startWorker = &StartInstallWorker;
+
+    // Tests and the paint benchmark put in a stand-in worker.
+    friend struct InstallingPageTestAccess;
 };

@@ -2,8 +2,10 @@
 // CIntro: the first page. Its initialisation brings the rest of the wizard into
 // being: the page manager and the hidden installing and result pages.
 #include "framework/afxwin.h"
+#include "setup/res/resource_ids.h"
+#include "setup/shell/skin_dialog.h"
 
-class CIntro : public CDialog {
+class CIntro : public CSkinDialog {
 public:
     CIntro();
 
@@ -13,7 +15,6 @@ public:
     CImageList m_minimiseImages;
 
     BOOL OnInitDialog() override;
-    BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
     void OnPaint();
@@ -23,12 +24,12 @@ protected:
     void OnNext();
     void OnCancelClicked();
 
-    BEGIN_MSG_MAP(CIntro, CDialog)
+    BEGIN_MSG_MAP(CIntro, CSkinDialog)
         ON_WM_PAINT()
         ON_WM_MOUSEMOVE()
         ON_WM_LBUTTONDOWN()
         ON_WM_ERASEBKGND()
-        ON_BN_CLICKED(1172, OnNext)
+        ON_BN_CLICKED(IDC_NEXT, OnNext)
         ON_BN_CLICKED(IDCANCEL, OnCancelClicked)
     END_MSG_MAP()
 };

@@ -2,6 +2,7 @@
 
 #include "setup/res/resource_ids.h"
 #include "setup/shell/installing_page.h"
+#include "setup/shell/page_press.h"
 #include "setup/shell/result_page.h"
 #include "setup/shell/skin_paint.h"
 
@@ -43,17 +44,7 @@ void CPrevMgr::DrawBackground(CDC* target, UINT bitmapId) {
     target->BitBlt(0, 0, skin::kPageWidth, skin::kPageHeight, &source, 0, 0, SRCCOPY);
 }
 
-void CPrevMgr::OnResultPageClick(CPoint point) {
-    switch (skin::ActionForPress(skin::PageKind::Result, point.x, point.y)) {
-    case skin::PressAction::Minimise:
-        skin::MinimiseMainWindow();
-        m_minimiseHover = 0;
-        break;
-    case skin::PressAction::ConfirmExit: ConfirmExit(); break;
-    case skin::PressAction::Drag: skin::DragMainWindow(); break;
-    case skin::PressAction::None: break;
-    }
-}
+void CPrevMgr::OnResultPageClick(CPoint point) { skin::HandlePress(skin::PageKind::Result, point, m_minimiseHover); }
 
 void ConfirmExit() {
     if (AfxMessageBox(L"종료하시겠습니까?", MB_YESNO) == IDNO) return;

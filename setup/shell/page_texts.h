@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "setup/res/resource_ids.h"
+
 namespace skin {
 
 struct TextLine {
@@ -16,8 +18,6 @@ struct PageFace {
     unsigned bitmapId;
     std::span<const TextLine> lines;  // lines[0] is the title
 };
-
-inline constexpr unsigned kIntroBitmap = 241, kInstallingBitmap = 242, kSuccessBitmap = 243, kFailureBitmap = 244;
 
 inline constexpr std::array<TextLine, 4> kIntroLines{{
     {51, L"Quorix K4100ZT 설치를 시작합니다"},
@@ -52,15 +52,15 @@ inline constexpr std::array<TextLine, 4> kUnsupportedLines{{
     {271, L"K4100ZT 드라이버는 Windows 7/8/8.1/10을 지원합니다."},
 }};
 
-inline constexpr PageFace kIntroFace{kIntroBitmap, kIntroLines};
-inline constexpr PageFace kInstallingFace{kInstallingBitmap, kInstallingLines};
+inline constexpr PageFace kIntroFace{IDB_INTRO, kIntroLines};
+inline constexpr PageFace kInstallingFace{IDB_INSTALLING, kInstallingLines};
 
 // The result page's face for the stored outcome: 0 success, 1 failure, anything
 // else an unsupported Windows version.
 constexpr PageFace ResultFace(int resultCode) noexcept {
-    if (resultCode == 0) return {kSuccessBitmap, kSuccessLines};
-    if (resultCode == 1) return {kFailureBitmap, kFailureLines};
-    return {kFailureBitmap, kUnsupportedLines};
+    if (resultCode == 0) return {IDB_SUCCESS, kSuccessLines};
+    if (resultCode == 1) return {IDB_FAILURE, kFailureLines};
+    return {IDB_FAILURE, kUnsupportedLines};
 }
 
 // The result code stored for a worker's outcome (its wParam).

@@ -1,21 +1,15 @@
 #include "setup/shell/result_page.h"
 
-#include "setup/shell/key_filter.h"
 #include "setup/shell/page_manager.h"
 #include "setup/shell/skin_paint.h"
 
 BOOL CRespFail::OnInitDialog() {
-    CDialog::OnInitDialog();
+    CSkinDialog::OnInitDialog();
     CWnd* finish = GetDlgItem(IDCANCEL);
-    finish->MoveWindow(434, 314, 75, 25, TRUE);
+    skin::PlaceButton(finish, skin::kSecondPushButton);
     finish->SetWindowText(L"마침");
     finish->SetFont(&g_pPrevMgr->m_buttonFont);
     return TRUE;
-}
-
-BOOL CRespFail::PreTranslateMessage(MSG* msg) {
-    if (skin::IsSwallowedKey(msg->message, msg->wParam)) return TRUE;
-    return CDialog::PreTranslateMessage(msg);
 }
 
 void CRespFail::OnPaint() {
@@ -33,7 +27,8 @@ void CRespFail::OnMouseMove(UINT, CPoint point) {
 
 void CRespFail::OnLButtonDown(UINT, CPoint point) {
     g_pPrevMgr->OnResultPageClick(point);
-    Default();
+    // A confirmed exit has destroyed the frame and this page with it.
+    if (m_hWnd != nullptr) Default();
 }
 
 void CRespFail::OnFinish() { ConfirmExit(); }

@@ -1,13 +1,14 @@
 #pragma once
 // CRespFail: the result page (page 1), in the variant of CPrevMgr::m_resultCode.
 #include "framework/afxwin.h"
+#include "setup/res/resource_ids.h"
+#include "setup/shell/skin_dialog.h"
 
-class CRespFail : public CDialog {
+class CRespFail : public CSkinDialog {
 public:
-    CRespFail() : CDialog(221) {}
+    CRespFail() : CSkinDialog(IDD_RESULT) {}
 
     BOOL OnInitDialog() override;
-    BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
     void OnPaint();
@@ -15,7 +16,7 @@ protected:
     void OnLButtonDown(UINT flags, CPoint point);
     void OnFinish();
 
-    BEGIN_MSG_MAP(CRespFail, CDialog)
+    BEGIN_MSG_MAP(CRespFail, CSkinDialog)
         ON_WM_PAINT()
         ON_WM_MOUSEMOVE()
         ON_WM_LBUTTONDOWN()

@@ -16,6 +16,11 @@
 #include "setup/shell/page_manager.h"
 #include "setup/shell/result_page.h"
 
+// The installing page's seam: which worker it starts.
+struct InstallingPageTestAccess {
+    static void UseWorker(CNotiLowVersion& page, CNotiLowVersion::WorkerStarter start) { page.m_startWorker = start; }
+};
+
 namespace {
 
 std::atomic<int> g_workerStarts{0};
@@ -27,7 +32,11 @@ DWORD WINAPI RecordingWorker(LPVOID argument) {
     return 0;
 }
 
-HANDLE NoThread(LPTHREAD_START_ROUTINE, LPVOID) { return nullptr; }
+HANDLE StartRecordingWorker(InstallResultTarget* target) {
+    return ::CreateThread(nullptr, 0, &RecordingWorker, target, 0, nullptr);
+}
+
+HANDLE NoThread(InstallResultTarget*) { return nullptr; }
 
 // Dispatches this thread's messages for `ms` milliseconds.
 void Pump(DWORD ms = 50) {
@@ -126,7 +135,7 @@ protected:
         app.m_pMainWnd = &frame;
         ASSERT_TRUE(frame.Create(IDD_FRAME));  // visible: its first show makes the pages
         ASSERT_NE(g_pPrevMgr, nullptr);
-        installing()->m_workerEntry = &RecordingWorker;
+        InstallingPageTestAccess::UseWorker(*installing(), &StartRecordingWorker);
         Pump();
     }
     void TearDown() override {
@@ -295,7 +304,7 @@ TEST_F(Shell, EachOutcomeShowsItsVariantOfTheResultPage) {
 }
 
 TEST_F(Shell, AWorkerThatCannotStartEndsOnTheFailurePage) {
-    installing()->m_startThread = &NoThread;
+    InstallingPageTestAccess::UseWorker(*installing(), &NoThread);
     g_pPrevMgr->m_resultCode = 0;
     PressNext();
     EXPECT_TRUE(result()->IsWindowVisible());
@@ -452,7 +461,7 @@ TEST(ShellModal, KeysAndCloseChangeNothingAndAConfirmedExitEndsTheRun) {
             ::Sleep(400);
         };
         auto* page0 = static_cast<CNotiLowVersion*>(g_pPrevMgr->Page(0));
-        page0->m_workerEntry = &RecordingWorker;
+        InstallingPageTestAccess::UseWorker(*page0, &StartRecordingWorker);
         keys(::GetDlgItem(frame.m_intro.m_hWnd, IDC_NEXT));
         keys(frameHwnd);
         introSurvived = ::IsWindowVisible(frame.m_intro.m_hWnd) && FindMessageBox(frameHwnd) == nullptr;

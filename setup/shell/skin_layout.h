@@ -9,6 +9,8 @@ struct Rect {
     constexpr bool Contains(int x, int y) const noexcept {
         return x >= left && x < right && y >= top && y < bottom;
     }
+    constexpr int Width() const noexcept { return right - left; }
+    constexpr int Height() const noexcept { return bottom - top; }
 };
 
 struct Pos {
@@ -24,6 +26,8 @@ inline constexpr Rect kMinimiseButtonRect{491, 10, 503, 22};
 inline constexpr Rect kCloseButtonRect{506, 10, 518, 22};
 inline constexpr Rect kDragBand{1, 2, 525, 50};
 
+// The push buttons of the bottom strip: "다음 >" on the intro and installing
+// pages, then "취소" there and "마침" on the result page.
 inline constexpr Rect kFirstPushButton{354, 314, 354 + 75, 314 + 25};
 inline constexpr Rect kSecondPushButton{434, 314, 434 + 75, 314 + 25};
 

@@ -43,10 +43,10 @@ TEST(Hover, FlagsFollowThePointerOneButtonAtATime) {
 }
 
 TEST(ResultFace, VariantFollowsTheStoredOutcome) {
-    EXPECT_EQ(ResultFace(0).bitmapId, kSuccessBitmap);
-    EXPECT_EQ(ResultFace(1).bitmapId, kFailureBitmap);
-    EXPECT_EQ(ResultFace(2).bitmapId, kFailureBitmap);
-    EXPECT_EQ(ResultFace(7).bitmapId, kFailureBitmap);
+    EXPECT_EQ(ResultFace(0).bitmapId, 243u);
+    EXPECT_EQ(ResultFace(1).bitmapId, 244u);
+    EXPECT_EQ(ResultFace(2).bitmapId, 244u);
+    EXPECT_EQ(ResultFace(7).bitmapId, 244u);
     EXPECT_EQ(ResultFace(-1).lines.data(), kUnsupportedLines.data());
     EXPECT_EQ(ResultFace(0).lines.size(), 3u);
     EXPECT_EQ(ResultFace(0).lines[1].y, 81);

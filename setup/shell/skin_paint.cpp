@@ -85,6 +85,10 @@ void DragMainWindow() {
     if (CWnd* main = MainWindow()) ::SendMessageW(main->m_hWnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
+void PlaceButton(CWnd* button, const Rect& place) {
+    button->MoveWindow(place.left, place.top, place.Width(), place.Height(), TRUE);
+}
+
 void TrackHover(CWnd* page, CPoint point, int& minimiseHover, int& closeHover, BOOL erase) {
     const Hover hover = HoverAt(point.x, point.y);
     minimiseHover = hover.minimise;

@@ -28,6 +28,9 @@ CWnd* MainWindow();
 void MinimiseMainWindow();
 void DragMainWindow();
 
+// Moves a push button onto its place in the bottom strip (repainting it).
+void PlaceButton(CWnd* button, const Rect& place);
+
 // Sets both hover flags from the pointer and invalidates both button rectangles.
 void TrackHover(CWnd* page, CPoint point, int& minimiseHover, int& closeHover, BOOL erase);
 
