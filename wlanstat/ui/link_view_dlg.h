@@ -9,7 +9,10 @@
 #include "wlanstat/ui/panel_state.h"
 #include "wlanstat/ui/winsock_session.h"
 
-class CLinkViewDlg : public CDialog, public wlanstat::StatusHost, public wlanstat::StatusMembers {
+// The worker reaches the dialog through its StatusHost and StatusMembers bases
+// only; everything else is the dialog's own (a derived test or benchmark may open
+// what it needs).
+class CLinkViewDlg : public CDialog, protected wlanstat::StatusHost, protected wlanstat::StatusMembers {
 public:
     CLinkViewDlg();
     ~CLinkViewDlg() override;
@@ -18,19 +21,15 @@ public:
     void OnOK() override {}
     void OnCancel() override {}
 
-    // StatusHost
-    HWND__* StatusWindow() const override { return m_hWnd; }
-    std::wstring AdapterItemText(int index) override { return adapterCombo.GetLBText(index); }
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    // Starts the refresh worker; every show calls it, only the first worker collects.
+    virtual void StartWorker();
 
     // Composes the whole face off-screen and copies it to `target` at (0, 0).
     void DrawFace(CDC* target);
     // Draws labels, heads, status line and values onto a DC that has panelFont selected.
     void PaintInfoPanel(PanelState state, CDC* dc);
-
-protected:
-    void DoDataExchange(CDataExchange* dx) override;
-    // Starts the refresh worker; every show calls it, only the first worker collects.
-    virtual void StartWorker();
 
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnPaint();
@@ -58,7 +57,7 @@ protected:
         ON_WM_DESTROY()
     END_MSG_MAP()
 
-public:
+protected:
     HICON appIcon = nullptr;  // shared icon from LoadIcon: not destroyed
     CComboBox adapterCombo;
     CFont panelFont;
@@ -69,5 +68,9 @@ public:
     CImageList minimizeImages;
 
 private:
+    // StatusHost
+    HWND__* StatusWindow() const override { return m_hWnd; }
+    std::wstring AdapterItemText(int index) override { return adapterCombo.GetLBText(index); }
+
     WinsockSession winsock;
 };

@@ -17,8 +17,30 @@ using wlanstat::AdapterStatus;
 using wlanstat::Guid;
 using wlanstat::InterfaceInfo;
 
+// The dialog with its records, controls and drawing opened to the tests.
+class OpenDlg : public CLinkViewDlg {
+public:
+    using CLinkViewDlg::adapterCombo;
+    using CLinkViewDlg::appIcon;
+    using CLinkViewDlg::closeHover;
+    using CLinkViewDlg::closeImages;
+    using CLinkViewDlg::DrawFace;
+    using CLinkViewDlg::interfaceList;
+    using CLinkViewDlg::liveStatus;
+    using CLinkViewDlg::minimizeHover;
+    using CLinkViewDlg::minimizeImages;
+    using CLinkViewDlg::panelFont;
+    using CLinkViewDlg::pendingGuid;
+    using CLinkViewDlg::selectedGuid;
+    using CLinkViewDlg::selectedIndex;
+    using CLinkViewDlg::shownStatus;
+    using CLinkViewDlg::SyncSelection;
+    using CLinkViewDlg::workerLink;
+    using CLinkViewDlg::workerStarted;
+};
+
 // The worker is replaced by the test: it sets the records and sends the update.
-class TestDlg : public CLinkViewDlg {
+class TestDlg : public OpenDlg {
 public:
     int workerStarts = 0;
     int dragRequests = 0;
@@ -30,7 +52,7 @@ protected:
         if (wp == HTCAPTION) ++dragRequests;
         return 0;
     }
-    BEGIN_MSG_MAP(TestDlg, CLinkViewDlg)
+    BEGIN_MSG_MAP(TestDlg, OpenDlg)
         ON_MESSAGE(WM_NCLBUTTONDOWN, OnNcLButtonDown)
     END_MSG_MAP()
 };
@@ -110,7 +132,7 @@ private:
 
 // The background alone, with `texts` drawn on it the plain way: what the face
 // should look like in a region.
-void DrawReference(Surface& s, CLinkViewDlg& dlg, const std::vector<std::pair<std::wstring, POINT>>& texts,
+void DrawReference(Surface& s, OpenDlg& dlg, const std::vector<std::pair<std::wstring, POINT>>& texts,
                    COLORREF colour) {
     CBitmap background;
     background.LoadBitmap(IDB_BACKGROUND);
@@ -467,7 +489,7 @@ TEST_F(StatusDialog, MinimisedPaintDrawsOnlyTheIcon) {
 }
 
 TEST(StatusDialogWorker, FirstShowStartsTheWorkerAndItsUpdatesArrive) {
-    CLinkViewDlg dlg;
+    OpenDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_STATUS_DIALOG));
     // The template enables the list; the first update finds no adapter here
     // (Wine lists no wireless interface) and disables it.

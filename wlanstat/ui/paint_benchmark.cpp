@@ -26,6 +26,9 @@ double NowMs() {
 class BenchDlg : public CLinkViewDlg {
 public:
     double created = 0, firstPaint = 0;
+    using CLinkViewDlg::interfaceList;
+    using CLinkViewDlg::liveStatus;
+    using CLinkViewDlg::workerLink;
 
 protected:
     void StartWorker() override {}
@@ -76,7 +79,7 @@ wlanstat::AdapterStatus Record(int state) {
     return s;
 }
 
-void HandOff(CLinkViewDlg& dlg) {
+void HandOff(BenchDlg& dlg) {
     auto section = dlg.workerLink->Enter();
     dlg.workerLink->BeginSend(section);
     dlg.SendMessage(wlanstat::WM_STATUS_UPDATED, 0, 0);
