@@ -4,24 +4,21 @@ namespace wlanstat {
 
 namespace {
 
-// A failed query leaves nothing to trust: count it as not running.
-ServiceState Query(ServiceControl& scm) {
-    ServiceState state;
-    if (!scm.QueryStatus(state)) state = ServiceState{};
-    return state;
-}
-
 int StartAndWait(ServiceControl& scm, WaitClock& clock) {
     if (!scm.OpenNamedService(kWlanServiceName)) return 0;
-    ServiceState state = Query(scm);
+    // A failed first query leaves nothing to trust: count it as not running.
+    ServiceState state;
+    if (!scm.QueryStatus(state)) state = ServiceState{};
     if (state.currentState == kServiceRunning) return 1;
     if (!scm.Start()) return 0;
-    state = Query(scm);
+    // A query that fails during the wait would leave no state and no hint to
+    // wait by (polling a core for the whole time-out): the wait ends there.
+    if (!scm.QueryStatus(state)) return 0;
     const std::uint32_t t0 = clock.Ticks();
     while (state.currentState != kServiceRunning) {
         if (clock.Ticks() - t0 >= kServiceStartTimeoutMs) return 0;
         if (!clock.Sleep(state.waitHint)) return 0;
-        state = Query(scm);
+        if (!scm.QueryStatus(state)) return 0;
     }
     return 1;
 }

@@ -39,7 +39,7 @@ protected:
 };
 
 // 1 when the service runs on return, 0 otherwise (cannot open, start refused,
-// not running after 15 s, or closing).
+// a status query failed while waiting, not running after 15 s, or closing).
 int EnsureWlanService(ServiceControl& scm, WaitClock& clock);
 
 }  // namespace wlanstat

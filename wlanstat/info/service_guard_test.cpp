@@ -76,21 +76,27 @@ TEST_F(Guard, TickCounterWrapDoesNotEndTheWaitEarly) {
     EXPECT_EQ(sys.clock.sleeps.size(), 15u);
 }
 
-TEST_F(Guard, FailedQueryCountsAsNotRunning) {
+TEST_F(Guard, FailedQueryBeforeTheStartCountsAsNotRunning) {
     // The fake fills garbage "running" into a failed query; it must not be believed.
-    sys.scm.queryOk = {false};
-    sys.scm.states = {{1, 0}};
-    sys.scm.startOk = false;
-    EXPECT_EQ(Run(), 0);
-    EXPECT_EQ(sys.Count("scm.start"), 1);
-
-    sys.log.clear();
-    sys.scm.queries = 0;
-    sys.scm.startOk = true;
-    sys.scm.queryOk = {true, false, false, true};
-    sys.scm.states = {{1, 0}, {1, 0}, {1, 0}, {kServiceRunning, 0}};
+    sys.scm.queryOk = {false, true};
+    sys.scm.states = {{1, 0}, {kServiceRunning, 0}};
     EXPECT_EQ(Run(), 1);
-    EXPECT_EQ(sys.Count("scm.query"), 4);
+    EXPECT_EQ(sys.Count("scm.start"), 1);
+}
+
+TEST_F(Guard, FailedQueryWhileWaitingEndsTheWaitWithZero) {
+    // Right after the start, and after a sleep: no busy polling until the time-out.
+    for (std::vector<bool> ok : {std::vector<bool>{true, false}, std::vector<bool>{true, true, false}}) {
+        sys.log.clear();
+        sys.scm.queries = 0;
+        sys.clock.sleeps.clear();
+        sys.scm.queryOk = ok;
+        sys.scm.states = {{1, 0}, {2, 0}, {2, 0}};
+        EXPECT_EQ(Run(), 0);
+        EXPECT_EQ(sys.Count("scm.query"), static_cast<int>(ok.size()));
+        EXPECT_EQ(sys.clock.sleeps.size(), ok.size() - 2);
+        EXPECT_EQ(sys.log.back(), "scm.close");
+    }
 }
 
 TEST_F(Guard, ClosingEndsTheWaitAtOnce) {
