@@ -1,5 +1,6 @@
 #pragma once
 // How an update brings the adapter drop-down list in step with the enumeration.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,8 +10,10 @@ enum class ComboRefresh {
     Keep,    // same adapters: leave the list and the user's selection alone
 };
 
-ComboRefresh DecideComboRefresh(int interfaceCount, const std::vector<std::wstring>& comboItems,
-                                const std::vector<std::wstring>& descriptions);
+// `itemCount` items in the list now; `itemText(i)` reads item i, only while the
+// counts agree and only up to the first text that differs.
+ComboRefresh DecideComboRefresh(int interfaceCount, int itemCount, const std::vector<std::wstring>& descriptions,
+                                const std::function<std::wstring(int)>& itemText);
 
 // Choosing is pointless with one adapter.
 constexpr bool ComboEnabledFor(int interfaceCount) noexcept { return interfaceCount > 1; }

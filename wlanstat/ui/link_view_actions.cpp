@@ -23,13 +23,8 @@ LRESULT CLinkViewDlg::OnStatusUpdated(WPARAM, LPARAM) {
     descriptions.reserve(interfaceList.size());
     for (const auto& entry : interfaceList) descriptions.push_back(entry.strInterfaceDescription);
 
-    std::vector<std::wstring> items;
-    const int count = adapterCombo.GetCount();
-    if (count == static_cast<int>(descriptions.size())) {
-        for (int i = 0; i < count; ++i) items.push_back(adapterCombo.GetLBText(i));
-    }
-
-    switch (DecideComboRefresh(liveStatus.interfaceCount, items, descriptions)) {
+    const auto itemText = [this](int i) { return adapterCombo.GetLBText(i); };
+    switch (DecideComboRefresh(liveStatus.interfaceCount, adapterCombo.GetCount(), descriptions, itemText)) {
     case ComboRefresh::Clear:
         adapterCombo.ResetContent();
         break;

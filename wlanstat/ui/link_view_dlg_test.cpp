@@ -340,12 +340,23 @@ TEST_F(StatusDialog, ComboFollowsTheAdapterList) {
     Update(two, {Entry(1, L"Adapter A"), Entry(2, L"Adapter B")}, 0);
     EXPECT_EQ(dlg.adapterCombo.GetCurSel(), 1);
 
-    // A changed description refills and selects selectedIndex.
-    Update(two, {Entry(1, L"Adapter A"), Entry(3, L"Adapter C")}, 0);
+    // A changed description refills and selects selectedIndex, not the old choice.
+    dlg.adapterCombo.SetCurSel(0);
+    Update(two, {Entry(1, L"Adapter A"), Entry(3, L"Adapter C")}, 1);
     EXPECT_EQ(dlg.adapterCombo.GetLBText(1), L"Adapter C");
-    EXPECT_EQ(dlg.adapterCombo.GetCurSel(), 0);
+    EXPECT_EQ(dlg.adapterCombo.GetCurSel(), 1);
 
-    // A removed adapter refills.
+    // A removed adapter refills: from three to two, the shown one second.
+    AdapterStatus three = Connected();
+    three.interfaceCount = 3;
+    Update(three, {Entry(1, L"Adapter A"), Entry(3, L"Adapter C"), Entry(4, L"Adapter D")}, 0);
+    EXPECT_EQ(dlg.adapterCombo.GetCount(), 3);
+    Update(two, {Entry(1, L"Adapter A"), Entry(4, L"Adapter D")}, 1);
+    EXPECT_EQ(dlg.adapterCombo.GetCount(), 2);
+    EXPECT_EQ(dlg.adapterCombo.GetLBText(1), L"Adapter D");
+    EXPECT_EQ(dlg.adapterCombo.GetCurSel(), 1);
+
+    // Down to one.
     Update(Connected(), {Entry(3, L"Adapter C")}, 0);
     EXPECT_EQ(dlg.adapterCombo.GetCount(), 1);
     EXPECT_EQ(dlg.adapterCombo.GetLBText(0), L"Adapter C");
