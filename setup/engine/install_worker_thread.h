@@ -12,9 +12,12 @@ protected:
     ~InstallResultTarget() = default;
 };
 
+// Runs the whole installation, posts exactly one WM_INSTALL_RESULT (see
+// install_result.h) and returns 0. Start it with CreateThread and close the
+// handle at once; it is never joined.
+//
 // `page` points to an InstallResultTarget that stays alive until the worker has
-// posted its outcome. Pass static_cast<InstallResultTarget*>(this), not `this`:
-// the page class has other bases, and the worker casts the void* straight back. Runs the whole installation, posts exactly one
-// WM_INSTALL_RESULT (see install_result.h) and returns 0. Start it with
-// CreateThread and close the handle at once; it is never joined.
+// posted its outcome. Pass the page converted to InstallResultTarget*, not a
+// plain `this`: the page class has other bases, and the worker casts the void*
+// straight back.
 DWORD WINAPI InstallWorkerThread(LPVOID page);

@@ -10,9 +10,6 @@ namespace wlanstat {
 // isState value of an interface that is associated with an access point.
 inline constexpr std::int32_t kInterfaceConnected = 1;
 
-// Longest description the enumeration carries (its buffer holds 256 characters).
-inline constexpr std::size_t kInterfaceDescriptionMax = 255;
-
 struct InterfaceInfo {
     Guid InterfaceGuid;
     std::wstring strInterfaceDescription;

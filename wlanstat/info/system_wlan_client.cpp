@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <cwchar>
+#include <iterator>
 
 #include "framework/system_dll.h"
 
@@ -98,7 +99,7 @@ bool SystemWlanClient::EnumInterfaces(std::vector<InterfaceInfo>& out) {
         InterfaceInfo entry;
         std::memcpy(static_cast<void*>(&entry.InterfaceGuid), &info.InterfaceGuid, sizeof(Guid));
         entry.strInterfaceDescription.assign(info.strInterfaceDescription,
-                                             wcsnlen(info.strInterfaceDescription, WLAN_MAX_NAME_LENGTH));
+                                             wcsnlen(info.strInterfaceDescription, std::size(info.strInterfaceDescription)));
         entry.isState = static_cast<std::int32_t>(info.isState);
         out.push_back(std::move(entry));
     }

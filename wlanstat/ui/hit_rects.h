@@ -1,6 +1,10 @@
 #pragma once
 // The title band's active areas, in client pixels of the 594 x 398 face.
 
+// The face, which is also the window: it has no frame.
+inline constexpr int kFaceWidth = 594;
+inline constexpr int kFaceHeight = 398;
+
 struct PixelRect {
     int left, top, right, bottom;
     // Right and bottom edges are outside, as in GDI.

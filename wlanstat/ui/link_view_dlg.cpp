@@ -1,11 +1,9 @@
 #include "wlanstat/ui/link_view_dlg.h"
 
 #include "wlanstat/info/status_worker.h"
+#include "wlanstat/ui/hit_rects.h"
 
 namespace {
-
-constexpr int kFaceWidth = 594;
-constexpr int kFaceHeight = 398;
 
 // Cuts a two-frame strip into 12-pixel frames; white is transparent.
 void BuildButtonImages(CImageList& images, UINT bitmapId) {

@@ -41,7 +41,7 @@ void CLinkViewDlg::DrawFace(CDC* target) {
     closeImages.Draw(&canvas, closeHover ? 1 : 0, CPoint(closeRect.left, closeRect.top), ILD_NORMAL);
     canvas.BitBlt(464, 45, 107, 97, &picture, 0, 0, SRCCOPY);
     // The paint DC's update region clips this to what needs repainting.
-    target->BitBlt(0, 0, 594, 398, &canvas, 0, 0, SRCCOPY);
+    target->BitBlt(0, 0, kFaceWidth, kFaceHeight, &canvas, 0, 0, SRCCOPY);
 }
 
 void CLinkViewDlg::PaintInfoPanel(PanelState state, CDC* dc) {

@@ -1,6 +1,7 @@
 #pragma once
-// Windows Sockets 2.2 for the life of the dialog: the address texts are made
-// with getnameinfo. A failed start is not reported; the texts then stay empty.
+// Windows Sockets 2.2 for the life of the dialog. Nothing here depends on it
+// (the address texts are formatted by the program itself), so a failed start
+// is not reported.
 #include <winsock2.h>
 
 class WinsockSession {
