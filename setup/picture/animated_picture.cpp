@@ -156,17 +156,7 @@ int CAnimatedPicture::CreateCanvas(int width, int height) {
 int CAnimatedPicture::Play() {
     if (!m_canvasReady) return 0;
     if (m_isGif && m_playback->frames.size() >= 2) {
-        if (!m_animationThread) {
-            m_playback->window.store(m_hWnd);
-            // The thread holds its own reference to the playback state.
-            auto* shared = new std::shared_ptr<AnimationPlayback>(m_playback);
-            m_animationThread.reset(CreateThread(nullptr, 0, AnimationThreadProc, shared, CREATE_SUSPENDED, nullptr));
-            if (m_animationThread) {
-                ResumeThread(m_animationThread.get());
-            } else {
-                delete shared;
-            }
-        }
+        if (!m_animationThread) StartAnimationThread();
         return 0;
     }
     if (!m_stillPicture) return 0;
@@ -179,6 +169,27 @@ int CAnimatedPicture::Play() {
     }
     ::InvalidateRect(m_hWnd, nullptr, FALSE);
     return 1;
+}
+
+void CAnimatedPicture::StartAnimationThread() {
+    // Without the stop event every frame's wait would return at once and the
+    // thread would spin through the frames: do not play at all.
+    if (!m_playback->stopEvent) return;
+    m_playback->window.store(m_hWnd);
+    // The thread holds its own reference to the playback state.
+    auto shared = std::make_unique<std::shared_ptr<AnimationPlayback>>(m_playback);
+    fw::UniqueHandle thread(CreateThread(nullptr, 0, AnimationThreadProc, shared.get(), CREATE_SUSPENDED, nullptr));
+    if (!thread) return;
+    if (m_resumeThread(thread.get()) == static_cast<DWORD>(-1)) {
+        // It never ran: end it and keep its reference ours to free. Should even
+        // that fail, leave the reference to it rather than free what it may use.
+        if (!TerminateThread(thread.get(), 0) || WaitForSingleObject(thread.get(), kStopTimeoutMs) != WAIT_OBJECT_0) {
+            (void)shared.release();
+        }
+        return;
+    }
+    (void)shared.release();  // the thread's now
+    m_animationThread = std::move(thread);
 }
 
 DWORD WINAPI CAnimatedPicture::AnimationThreadProc(LPVOID param) {

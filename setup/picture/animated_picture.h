@@ -65,16 +65,21 @@ protected:
 
 private:
     static DWORD WINAPI AnimationThreadProc(LPVOID param);
+    void StartAnimationThread();
     void Stop();
     bool LoadGif(picture::Bytes data, const picture::GifScreen& screen);
     bool LoadStill(HGLOBAL memory, DWORD size, bool sizeFromPicture);
 
     // Shared with the animation thread; replaced when a thread is left behind.
     std::shared_ptr<picture::AnimationPlayback> m_playback;
+    // Lets the suspended animation thread run (tests count or refuse it).
+    DWORD(WINAPI* m_resumeThread)(HANDLE thread) = &::ResumeThread;
     fw::UniqueHandle m_animationThread;
     picture::ComPtr<IPicture> m_stillPicture;
     picture::PictureDecoder m_decoder = picture::OlePictureDecoder;
     SIZE m_pictureSize{0, 0};
     int m_isGif = 0;
     int m_canvasReady = 0;
+
+    friend struct AnimatedPictureTestAccess;
 };
