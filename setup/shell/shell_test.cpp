@@ -259,6 +259,7 @@ TEST_F(Shell, NextShowsTheInstallingPageWithGreyedButtonsAndStartsOneWorker) {
     EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(installing()->m_hWnd, IDCANCEL)));
     for (int i = 0; i < 100 && g_workerStarts == 0; ++i) Pump(10);
     EXPECT_EQ(g_workerStarts, 1);
+    EXPECT_TRUE(installing()->m_picture.IsAnimating());
     // The worker gets the page as its result target and finds the page's window there.
     auto* target = static_cast<InstallResultTarget*>(g_workerArgument.load());
     ASSERT_EQ(target, static_cast<InstallResultTarget*>(installing()));
@@ -276,6 +277,12 @@ TEST_F(Shell, NextShowsTheInstallingPageWithGreyedButtonsAndStartsOneWorker) {
     Pump();
     EXPECT_EQ(FindMessageBox(frame.m_hWnd), nullptr);
     EXPECT_TRUE(installing()->IsWindowVisible());
+    EXPECT_TRUE(installing()->m_picture.IsAnimating());
+    // Handing over to the result page hides this one and stops the animation.
+    Deliver(INSTALL_RESULT_SUCCESS);
+    EXPECT_FALSE(installing()->IsWindowVisible());
+    EXPECT_FALSE(installing()->m_picture.IsAnimating());
+    EXPECT_EQ(installing()->m_picture.FrameCount(), 0u);
 }
 
 TEST_F(Shell, EachOutcomeShowsItsVariantOfTheResultPage) {
@@ -332,9 +339,11 @@ TEST_F(Shell, AnsweringNoKeepsThePageAndYesDestroysTheFrame) {
         EXPECT_EQ(no.text, L"종료하시겠습니까?");
     }
     EXPECT_TRUE(result()->IsWindowVisible());
+    // Yes there ends the run from inside the page's own press ("마침" does the
+    // same, in the modal test below).
     {
         BoxAnswerer yes(frame.m_hWnd, IDYES);
-        result()->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        result()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(510, 15));
     }
     EXPECT_EQ(frame.m_hWnd, nullptr);
     EXPECT_EQ(result()->m_hWnd, nullptr);
