@@ -28,6 +28,8 @@ protected:
 
     // Composes the whole face off-screen and copies it to `target` at (0, 0).
     void DrawFace(CDC* target);
+    // The minimised window's face: the icon, centred in the client area.
+    void DrawIconFace(CDC* target);
     // Draws labels, heads, status line and values onto a DC that has panelFont selected.
     void PaintInfoPanel(PanelState state, CDC* dc);
 

@@ -25,6 +25,7 @@ public:
     using CLinkViewDlg::closeHover;
     using CLinkViewDlg::closeImages;
     using CLinkViewDlg::DrawFace;
+    using CLinkViewDlg::DrawIconFace;
     using CLinkViewDlg::interfaceList;
     using CLinkViewDlg::liveStatus;
     using CLinkViewDlg::minimizeHover;
@@ -44,8 +45,13 @@ class TestDlg : public OpenDlg {
 public:
     int workerStarts = 0;
     int dragRequests = 0;
+    int iconErases = 0;  // paints of the minimised window
 
 protected:
+    LRESULT OnIconEraseBkgnd(WPARAM, LPARAM) {
+        ++iconErases;
+        return 0;
+    }
     void StartWorker() override { ++workerStarts; }
     // Stands in for the system's move loop, which would wait for a real release.
     LRESULT OnNcLButtonDown(WPARAM wp, LPARAM) {
@@ -54,6 +60,7 @@ protected:
     }
     BEGIN_MSG_MAP(TestDlg, OpenDlg)
         ON_MESSAGE(WM_NCLBUTTONDOWN, OnNcLButtonDown)
+        ON_MESSAGE(WM_ICONERASEBKGND, OnIconEraseBkgnd)
     END_MSG_MAP()
 };
 
@@ -490,13 +497,28 @@ TEST_F(StatusDialog, SystemMenuCommandOpensTheAboutBox) {
     EXPECT_TRUE(::IsWindow(dlg.m_hWnd));
 }
 
-TEST_F(StatusDialog, MinimisedPaintDrawsOnlyTheIcon) {
+TEST_F(StatusDialog, MinimisedPaintDrawsTheIconCentred) {
+    // A minimised window has no client area (Wine puts it off screen), so
+    // nothing invalidates it or reads it back: paint it by hand and see the icon
+    // branch by its erase message.
     dlg.ShowWindow(SW_MINIMIZE);
     ASSERT_TRUE(dlg.IsIconic());
-    dlg.Invalidate(TRUE);
-    dlg.UpdateWindow();  // must not touch the face resources or crash
+    dlg.SendMessage(WM_PAINT);
+    EXPECT_EQ(dlg.iconErases, 1);
     dlg.ShowWindow(SW_RESTORE);
-    EXPECT_FALSE(dlg.IsIconic());
+    dlg.UpdateWindow();
+    EXPECT_EQ(dlg.iconErases, 1);
+
+    // The icon lands in the middle of the client area, and nothing else is drawn.
+    Surface face, blank;
+    dlg.DrawIconFace(&face.dc);
+    const int w = ::GetSystemMetrics(SM_CXICON), h = ::GetSystemMetrics(SM_CYICON);
+    const RECT icon{(594 - w + 1) / 2, (398 - h + 1) / 2, (594 - w + 1) / 2 + w, (398 - h + 1) / 2 + h};
+    EXPECT_FALSE(face.SameAs(blank, icon));
+    EXPECT_TRUE(face.SameAs(blank, RECT{0, 0, 594, icon.top}));
+    EXPECT_TRUE(face.SameAs(blank, RECT{0, icon.bottom, 594, 398}));
+    EXPECT_TRUE(face.SameAs(blank, RECT{0, icon.top, icon.left, icon.bottom}));
+    EXPECT_TRUE(face.SameAs(blank, RECT{icon.right, icon.top, 594, icon.bottom}));
 }
 
 TEST(StatusDialogWorker, FirstShowStartsTheWorkerAndItsUpdatesArrive) {

@@ -5,19 +5,21 @@
 #include "wlanstat/ui/panel_texts.h"
 
 void CLinkViewDlg::OnPaint() {
-    if (IsIconic()) {
-        CPaintDC dc(this);
-        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
-        CRect client;
-        GetClientRect(&client);
-        const int x = (client.Width() - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
-        const int y = (client.Height() - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-        dc.DrawIcon(x, y, appIcon);
-        return;
-    }
-
     CPaintDC dc(this);
-    DrawFace(&dc);
+    if (IsIconic()) {
+        DrawIconFace(&dc);
+    } else {
+        DrawFace(&dc);
+    }
+}
+
+void CLinkViewDlg::DrawIconFace(CDC* target) {
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(target->GetSafeHdc()), 0);
+    CRect client;
+    GetClientRect(&client);
+    const int x = (client.Width() - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.Height() - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    target->DrawIcon(x, y, appIcon);
 }
 
 void CLinkViewDlg::DrawFace(CDC* target) {
