@@ -55,10 +55,6 @@ CAnimatedPicture::~CAnimatedPicture() {
     ReleaseAll();
 }
 
-void CAnimatedPicture::SetDecoder(picture::PictureDecoder decoder) noexcept {
-    m_decoder = decoder != nullptr ? decoder : picture::OlePictureDecoder;
-}
-
 int CAnimatedPicture::LoadFromResource() {
     HMODULE module = AfxGetResourceHandle();
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(kResourceId), kResourceType);

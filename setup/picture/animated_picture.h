@@ -41,7 +41,7 @@ public:
     // Paint the canvas centred on the main window instead of at the origin.
     BYTE m_centerInMainWindow = 1;
 
-    // State for callers and tests.
+    // What the control holds and shows.
     std::size_t FrameCount() const noexcept { return m_playback->frames.size(); }
     const picture::GifFrameInfo& FrameInfo(std::size_t index) const { return m_playback->frames.at(index).info; }
     // The frame the animation resumes at; read it only while no animation runs.
@@ -51,8 +51,6 @@ public:
     bool IsAnimating() const noexcept { return static_cast<bool>(m_animationThread); }
     bool IsCanvasReady() const noexcept { return m_canvasReady != 0; }
     COLORREF CanvasPixel(int x, int y);
-    // Tests stand in their own decoder; nullptr restores the OLE one.
-    void SetDecoder(picture::PictureDecoder decoder) noexcept;
 
     BEGIN_MSG_MAP(CAnimatedPicture, CStatic)
         ON_WM_DESTROY()
@@ -76,7 +74,7 @@ private:
     DWORD(WINAPI* m_resumeThread)(HANDLE thread) = &::ResumeThread;
     fw::UniqueHandle m_animationThread;
     picture::ComPtr<IPicture> m_stillPicture;
-    picture::PictureDecoder m_decoder = picture::OlePictureDecoder;
+    picture::PictureDecoder m_decoder = picture::OlePictureDecoder;  // tests stand in their own
     SIZE m_pictureSize{0, 0};
     int m_isGif = 0;
     int m_canvasReady = 0;

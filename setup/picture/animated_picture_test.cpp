@@ -13,10 +13,14 @@
 #include "framework/app.h"
 #include "setup/picture/gif_test_builder.h"
 
-// The control's seams: how its animation thread is let run, and its stop event.
+// The control's seams: its decoder, how its animation thread is let run, and its stop event.
 struct AnimatedPictureTestAccess {
     static void UseResume(CAnimatedPicture& p, DWORD(WINAPI* resume)(HANDLE)) { p.m_resumeThread = resume; }
     static void LoseStopEvent(CAnimatedPicture& p) { p.m_playback->stopEvent.reset(); }
+    // nullptr puts back the OLE decoder.
+    static void UseDecoder(CAnimatedPicture& p, picture::PictureDecoder decoder) {
+        p.m_decoder = decoder != nullptr ? decoder : picture::OlePictureDecoder;
+    }
     // Who holds the playback state: the control, and a thread that runs or was left.
     static long PlaybackOwners(const CAnimatedPicture& p) { return p.m_playback.use_count(); }
 };
@@ -305,7 +309,7 @@ HRESULT RejectEverySecond(IStream* stream, LONG size, IPicture** out) {
 
 TEST_F(PictureTest, FramesTheDecoderRejectsAreDropped) {
     g_decodeCalls = 0;
-    picture_.SetDecoder(RejectEverySecond);
+    Access::UseDecoder(picture_, RejectEverySecond);
     ASSERT_EQ(Load(GifBuilder(8, 8).GraphicControl(10).Image(0, 0, 8, 8).GraphicControl(20).Image(0, 0, 4, 4)
                        .GraphicControl(30).Image(0, 0, 8, 8).Trailer().bytes),
               1);
@@ -372,7 +376,7 @@ HRESULT StuckDecoder(IStream*, LONG, IPicture** out) {
 
 TEST_F(PictureTest, AThreadThatWillNotStopKeepsWhatItUses) {
     g_renderGate = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    picture_.SetDecoder(StuckDecoder);
+    Access::UseDecoder(picture_, StuckDecoder);
     ASSERT_EQ(Load(GifBuilder(8, 8).GraphicControl(10).Image(0, 0, 8, 8).GraphicControl(10).Image(0, 0, 8, 8)
                        .Trailer().bytes),
               1);
@@ -405,7 +409,7 @@ TEST_F(PictureTest, AThreadThatWillNotStopKeepsWhatItUses) {
     g_renderGate = nullptr;
 
     // The control works normally afterwards.
-    picture_.SetDecoder(nullptr);
+    Access::UseDecoder(picture_, nullptr);
     ASSERT_EQ(picture_.LoadFromResource(), 1);
     EXPECT_EQ(picture_.FrameCount(), 15u);
 }
