@@ -5,9 +5,32 @@
 
 namespace fw {
 
+// How far HardenDllSearch could narrow the process's DLL search.
+enum class DllSearch {
+    System32Only,     // SetDefaultDllDirectories: every later load by name searches System32 alone
+    NoCurrentFolder,  // Windows 7 without KB2533623: only the current folder is taken out
+};
+
+// Narrows the search for every later load by name, ours and the system's. The
+// programs call it before anything else runs (see app_main.cpp).
+DllSearch HardenDllSearch() noexcept;
+
+// Loads from System32 the DLLs that system components load later by bare name.
+// A load by bare name binds to a module already loaded under that name, whatever
+// the search order, so this also covers Windows 7 without KB2533623 (where the
+// application folder stays first) and loaders that skip the default directories
+// for delay-loaded imports and forwarded exports (Wine does). The modules stay
+// loaded for the life of the process.
+void PreloadSystemDlls() noexcept;
+
+// Whether LoadLibraryExW knows the LOAD_LIBRARY_SEARCH_* flags (Windows 8 and
+// later, Windows 7 with KB2533623).
+bool SearchFlagsSupported() noexcept;
+
 // Loads `name` (e.g. L"wlanapi.dll") from the System32 folder, never from the
-// application folder or the search path. Returns nullptr on failure. The module
-// stays loaded for the life of the process.
+// application folder or the search path; its own dependencies come from System32
+// too. Returns nullptr on failure. The module stays loaded for the life of the
+// process.
 HMODULE LoadSystemDll(const wchar_t* name) noexcept;
 
 // Resolves `proc` from a System32 DLL into a typed function pointer; nullptr when
