@@ -74,4 +74,12 @@ function(quorix_program name)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${A_LIBS})
   target_link_options(${name} PRIVATE -municode -mwindows)
+  # The framework's wWinMain (and the start-up hardening beside it) lives in a
+  # library, but the start-up code asks for it only after the libraries have been
+  # scanned: make the program ask first. Test executables do without both.
+  if(QUORIX_TREE STREQUAL "win32")
+    target_link_options(${name} PRIVATE -Wl,-u,_wWinMain@16)
+  else()
+    target_link_options(${name} PRIVATE -Wl,-u,wWinMain)
+  endif()
 endfunction()

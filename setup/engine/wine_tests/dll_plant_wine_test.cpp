@@ -1,4 +1,5 @@
-// A netapi32.dll planted beside setup must never answer the version query.
+// A netapi32.dll planted beside setup must never answer the version query, and
+// no DLL planted beside the real setup.exe may be loaded while it installs.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 
 #include "framework/unique_handle.h"
 #include "setup/engine/win32_install_system.h"
+#include "tests/support/planted_program.h"
 
 namespace {
 
@@ -46,7 +48,7 @@ TEST(PlantedDll, PlantedNetapi32BesideTheProgramIsIgnored) {
               ERROR_SUCCESS);
 
     SetEnvironmentVariableW(kChildFlag, L"1");
-    std::wstring commandLine = L"\"" + path + L"\" --gtest_filter=PlantedDll.*";
+    std::wstring commandLine = L"\"" + path + L"\" --gtest_filter=PlantedDll.PlantedNetapi32BesideTheProgramIsIgnored";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
@@ -63,6 +65,32 @@ TEST(PlantedDll, PlantedNetapi32BesideTheProgramIsIgnored) {
     RegDeleteKeyW(HKEY_CURRENT_USER, key.c_str());
     ASSERT_TRUE(ok);
     EXPECT_EQ(code, 0u) << "the child's checks failed; its output is above";
+}
+
+// The whole installation from a folder of plants: start-up, the intro page, the
+// version query, the rescans, DPInst (our stand-in), the removal of the card's
+// node on Windows 10, the result page.
+TEST(PlantedDll, NothingPlantedBesideSetupIsLoaded) {
+    plant::PlantedFolder folder(plant::FromHost(QX_SETUP_EXE), plant::FromHost(QX_MARKER_DLL));
+    plant::ExpectMarkerWorks(folder, plant::FromHost(QX_MARKER_DLL));
+    folder.AddFolder(L"drivers");
+    folder.Copy(plant::FromHost(QX_DPINST_EXE), L"drivers\\dpinst_x64.exe");
+    folder.Track(L"drivers\\dpinst.log");
+    {
+        plant::Child setup(folder);
+        ASSERT_TRUE(setup.Started());
+        HWND frame = nullptr;
+        ASSERT_TRUE(plant::WaitUntil(30000, [&] { return (frame = setup.Window()) != nullptr; }))
+            << "setup never showed its window (a plant taken while binding its imports?)";
+        HWND next = nullptr;
+        ASSERT_TRUE(plant::WaitUntil(10000, [&] { return (next = plant::FindControl(frame, L"다음 >")) != nullptr; }));
+        PostMessageW(GetParent(next), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(next), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(next));
+        EXPECT_TRUE(plant::WaitUntil(60000, [&] { return plant::FindControl(frame, L"마침") != nullptr; }))
+            << "the installation did not reach the result page";
+        EXPECT_TRUE(setup.Running());
+    }
+    EXPECT_EQ(folder.Loaded(), std::vector<std::wstring>{});
 }
 
 }  // namespace
