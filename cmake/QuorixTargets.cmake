@@ -22,6 +22,15 @@ else()
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
 
+# Release trees build what ships: stripped, with neither the build machine's
+# folders nor the clock in it, so that a build from the same commit in another
+# folder gives the same bytes.
+option(QUORIX_RELEASE "Build the programs for shipping" OFF)
+if(QUORIX_RELEASE AND QUORIX_WINDOWS)
+  add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
+  add_link_options(-s -Wl,--no-insert-timestamp)
+endif()
+
 set(QUORIX_WARNINGS -Wall -Wextra -Werror)
 
 function(quorix_library name)

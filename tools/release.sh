@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds both programs for shipping and lays out the installation media:
+#   OUTDIR/setup.exe, OUTDIR/wlanstat.exe, OUTDIR/drivers/ with a README and the
+#   six (empty) driver package folders, OUTDIR/SHA256SUMS.
+# The vendor's DPInst and driver packages are not ours: the README says where
+# they go. The programs come from release trees of their own (build/win64-release,
+# build/win32-release): stripped, without build paths or time stamps, so the same
+# commit gives the same bytes in any folder (tools/reproducible.sh checks that).
+# Usage: release.sh [OUTDIR]   (default build/release)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+out=${1:-build/release}
+case $out in /*) ;; *) out=$root/$out ;; esac
+
+bash tools/bootstrap.sh
+# Nothing here reads the clock, but a tool that does takes the commit's time.
+: "${SOURCE_DATE_EPOCH:=$(git log -1 --format=%ct 2>/dev/null || echo 0)}"
+export SOURCE_DATE_EPOCH
+
+for tree in win64-release win32-release; do
+  [ -f "build/$tree/CMakeCache.txt" ] || cmake --preset "$tree" >/dev/null
+  cmake --build --preset "$tree"
+done
+
+rm -rf "$out"
+mkdir -p "$out/drivers"
+cp build/win64-release/setup/shell/setup.exe build/win32-release/wlanstat/ui/wlanstat.exe "$out/"
+
+packages=(Win7X64 Win7X86 Win81X64 Win81X86 Win10X64 Win10X86)
+for p in "${packages[@]}"; do mkdir -p "$out/drivers/$p"; done
+{
+  echo "Quorix K4100ZT installation media"
+  echo
+  echo "setup.exe starts the vendor's Driver Package Installer (DPInst) from this folder"
+  echo "on the driver package for the running Windows. Put here, from the vendor's"
+  echo "driver release (they are not part of this build):"
+  echo
+  echo "  dpinst_x64.exe    DPInst for 64-bit Windows"
+  echo "  dpinst_x86.exe    DPInst for 32-bit Windows"
+  for p in "${packages[@]}"; do
+    printf '  %-17s the driver package (INF, SYS, CAT files) for %s\n' "$p\\" "$p"
+  done
+  echo
+  echo "wlanstat.exe, beside setup.exe, shows the card's connection status."
+  echo "SHA256SUMS lists the files of this media as built."
+} | sed 's/$/\r/' > "$out/drivers/README.txt"
+
+(cd "$out" && find . -type f ! -name SHA256SUMS | sed 's|^\./||' | LC_ALL=C sort | xargs -d '\n' sha256sum > SHA256SUMS)
+
+for exe in setup.exe wlanstat.exe; do
+  printf 'release: %-12s %8d bytes\n' "$exe" "$(stat -c %s "$out/$exe")"
+done
+echo "release: media in $out"

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Proves that the release is reproducible: builds the media twice, from two
+# copies of the same tree in folders of different names and lengths, one after
+# the other, and compares what they ship byte for byte. Without the compiler
+# cache, so that each build compiles everything itself.
+# The tree is the checked-out commit with any uncommitted changes to its files.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+work=$(mktemp -d "${TMPDIR:-/tmp}/quorix-repro.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+tree=$(git stash create 2>/dev/null)
+tree=${tree:-HEAD}
+SOURCE_DATE_EPOCH=$(git log -1 --format=%ct HEAD)
+export SOURCE_DATE_EPOCH CCACHE_DISABLE=1
+unset CMAKE_C_COMPILER_LAUNCHER CMAKE_CXX_COMPILER_LAUNCHER
+
+status=0
+for copy in a "second copy, elsewhere/b"; do
+  mkdir -p "$work/$copy"
+  git -C "$root" archive "$tree" | tar -x -C "$work/$copy"
+  if ! bash "$work/$copy/tools/release.sh" "$work/$copy/media" > "$work/build.log" 2>&1; then
+    cat "$work/build.log"
+    echo "reproducible: the release build in $work/$copy failed"
+    exit 1
+  fi
+done
+
+passed=0 failed=0
+for f in setup.exe wlanstat.exe SHA256SUMS; do
+  if cmp "$work/a/media/$f" "$work/second copy, elsewhere/b/media/$f"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+  fi
+done
+echo "reproducible release: $passed passed, $failed failed"
+[ $failed -eq 0 ]
