@@ -32,18 +32,20 @@ for p in "${packages[@]}"; do mkdir -p "$out/drivers/$p"; done
 {
   echo "Quorix K4100ZT installation media"
   echo
-  echo "setup.exe starts the vendor's Driver Package Installer (DPInst) from this folder"
-  echo "on the driver package for the running Windows. Put here, from the vendor's"
-  echo "driver release (they are not part of this build):"
+  echo "setup.exe runs the vendor's Driver Package Installer (DPInst) from this folder"
+  echo "on the driver package for the running Windows. Neither is part of this build:"
+  echo "copy them here from the vendor's driver release."
   echo
-  echo "  dpinst_x64.exe    DPInst for 64-bit Windows"
-  echo "  dpinst_x86.exe    DPInst for 32-bit Windows"
-  for p in "${packages[@]}"; do
-    printf '  %-17s the driver package (INF, SYS, CAT files) for %s\n' "$p\\" "$p"
-  done
+  printf '  %-16s%s\n' "dpinst_x64.exe" "DPInst, 64-bit: used on 64-bit Windows"
+  printf '  %-16s%s\n' "dpinst_x86.exe" "DPInst, 32-bit: used on 32-bit Windows"
+  printf '  %-16s%s\n' "Win7X64\\" "driver package for Windows 7, 64-bit"
+  printf '  %-16s%s\n' "Win7X86\\" "driver package for Windows 7, 32-bit"
+  printf '  %-16s%s\n' "Win81X64\\" "driver package for Windows 8 and 8.1, 64-bit"
+  printf '  %-16s%s\n' "Win81X86\\" "driver package for Windows 8 and 8.1, 32-bit"
+  printf '  %-16s%s\n' "Win10X64\\" "driver package for Windows 10, 64-bit"
+  printf '  %-16s%s\n' "Win10X86\\" "driver package for Windows 10, 32-bit"
   echo
-  echo "wlanstat.exe, beside setup.exe, shows the card's connection status."
-  echo "SHA256SUMS lists the files of this media as built."
+  echo "SHA256SUMS beside setup.exe lists the files of this media as built."
 } | sed 's/$/\r/' > "$out/drivers/README.txt"
 
 (cd "$out" && find . -type f ! -name SHA256SUMS | sed 's|^\./||' | LC_ALL=C sort | xargs -d '\n' sha256sum > SHA256SUMS)

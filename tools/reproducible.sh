@@ -35,5 +35,5 @@ for f in setup.exe wlanstat.exe SHA256SUMS; do
     failed=$((failed + 1))
   fi
 done
-echo "reproducible release: $passed passed, $failed failed"
+echo "reproducible: $passed passed, $failed failed"
 [ $failed -eq 0 ]

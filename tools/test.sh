@@ -13,4 +13,6 @@ for t in win64 win32; do
   xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset "$t" -j2 || status=1
 done
 [ -x tools/fuzz.sh ] && { bash tools/fuzz.sh || status=1; }
+# Two release builds from the same tree in different folders ship the same bytes.
+bash tools/reproducible.sh || status=1
 exit $status
