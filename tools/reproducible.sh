@@ -35,5 +35,14 @@ for f in setup.exe wlanstat.exe SHA256SUMS; do
     failed=$((failed + 1))
   fi
 done
+# What makes them equal: no time stamp, no debug directory, no folder of ours.
+check() { if "$@"; then passed=$((passed + 1)); else echo "reproducible: failed: $*"; failed=$((failed + 1)); fi; }
+for f in setup.exe wlanstat.exe; do
+  exe="$work/a/media/$f"
+  headers=$(x86_64-w64-mingw32-objdump -p "$exe")
+  check grep -q $'^Time/Date\t*Thu Jan  1 00:00:00 1970' <<<"$headers"
+  check grep -Eq '^Entry 6 0+ 0+ Debug Directory' <<<"$headers"
+  check bash -c '! strings -a "$1" | grep -qF "$2"' _ "$exe" "$work"
+done
 echo "reproducible: $passed passed, $failed failed"
 [ $failed -eq 0 ]

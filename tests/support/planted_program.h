@@ -94,6 +94,7 @@ public:
         files_.push_back(Join(dir_, name));
     }
     void Copy(const std::wstring& from, const std::wstring& as) {
+        DeleteFileW((Join(dir_, as) + L".loaded").c_str());  // left by a run that was stopped
         ASSERT_TRUE(CopyFileW(from.c_str(), Join(dir_, as).c_str(), FALSE)) << "cannot copy to " << testing::PrintToString(as);
         files_.push_back(Join(dir_, as));
     }
