@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# wlanstat.exe on the simulated card with one connected adapter: the whole face
+# (labels, heads, values and picture) against the same texts drawn apart from the
+# viewer, the channel from the driver's chanspec answer or from the WLAN API,
+# the signal, the counters (when the counter driver is there), the addresses the
+# IP helper lists; then the same on a Korean system with a code-page-949 SSID.
+# Usage: simcard_connected.sh WLANSTAT.EXE WINEPREFIX WORK_DIR
+source "$(dirname "$0")/simcard_lib.sh" "$@"
+
+eth=$(adapters | grep '^\*' | head -n 1)
+[ -n "$eth" ] || { fail "the IP helper lists no adapter"; finish; }
+guid=$(field "$eth" 2)
+echo "adapter: $eth"
+desc="Quorix K4100ZT Wireless LAN Card"
+
+card <<SCENARIO
+service auto
+interface $guid connected $desc
+ssid 51756f72697820486f6d65       # "Quorix Home"
+bssid 02:1A:2B:3C:4D:5E
+rssi -58
+chanspec 2a21                     # 80 MHz around 42, primary below: 40
+SCENARIO
+install_card
+counters=0
+if [ -x "$root/tools/harness/simcard/install-counters.sh" ]; then
+  "$root/tools/harness/simcard/install-counters.sh" "$WINEPREFIX" "$guid" && counters=1 || fail "counter driver not installed"
+fi
+
+counter_masks=()
+[ $counters = 1 ] && counter_masks=("120,300 340,337")
+
+echo "== connected, channel from the driver"
+start_viewer || finish
+settled || fail "the viewer asks the card for nothing"
+check "connected face: every label, head and value in place" \
+  face_is connected "${counter_masks[@]}" < <(connected_face "$eth" "Quorix Home" 02:1A:2B:3C:4D:5E 40 -58)
+check "one adapter: listed, the list disabled" list_disabled
+if [ $counters = 1 ]; then
+  first=$(import -window "$main" -crop 200x34+120+302 -depth 8 rgb:- | md5sum)
+  check "Tx and Rx drawn" test "$(colour_count 120 302 200 34 '#000000')" -gt 0
+  settled
+  check "Tx and Rx grow" test "$(import -window "$main" -crop 200x34+120+302 -depth 8 rgb:- | md5sum)" != "$first"
+fi
+check "every buffer the card handed out was freed before its handle closed" \
+  bash -c "! grep WlanCloseHandle '$log' | grep -qv 'unfreed 0\$'"
+check "no call the card refused for its form" bash -c "! grep -q 'refused\|differs\|not handed out' '$log'"
+
+echo "== channel from the WLAN API: no driver request"
+card <<SCENARIO
+interface $guid connected $desc
+ssid 51756f72697820486f6d65
+bssid 02:1A:2B:3C:4D:5E
+channel 6
+rssi -71
+chanspec 2a21
+SCENARIO
+settled
+mark=$(log_lines)
+settled
+check "channel 6 and signal -71 shown" \
+  face_is channel-api "${counter_masks[@]}" < <(connected_face "$eth" "Quorix Home" 02:1A:2B:3C:4D:5E 6 -71)
+check "no chanspec request while the WLAN API knows the channel" \
+  bash -c "! tail -n +$((mark + 1)) '$log' | grep -q WlanIhvControl"
+close_viewer
+
+echo "== Korean system (code page 949)"
+if ! locale -a 2>/dev/null | grep -qix 'ko_KR\.utf-\?8'; then
+  echo "SKIP: the ko_KR.UTF-8 locale is not on this machine (the bootstrap installs it)"
+else
+  # "우리집 와이파이" in code page 949.
+  card <<SCENARIO
+service auto
+interface $guid connected $desc
+ssid $(printf '우리집 와이파이' | iconv -f UTF-8 -t CP949 | od -An -tx1 | tr -d ' \n')
+bssid 02:1A:2B:3C:4D:5E
+rssi -58
+chanspec 2a21
+SCENARIO
+  start_viewer LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8 || finish
+  settled
+  check "the code-page-949 SSID reads 우리집 와이파이" \
+    face_is korean "${counter_masks[@]}" < <(connected_face "$eth" "우리집 와이파이" 02:1A:2B:3C:4D:5E 40 -58)
+  close_viewer
+fi
+finish

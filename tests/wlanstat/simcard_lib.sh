@@ -1,0 +1,213 @@
+# Shared by the simulated-card scenarios: sourced with the viewer, the prefix and
+# a work folder (scenario, call log, screenshots) as $1 $2 $3.
+# The card is installed once per scenario script; each check rewrites the
+# scenario, which the card reads again at every client handle the viewer opens.
+set -uo pipefail
+exe=$1
+work=$3
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(cd "$here/../.." && pwd)
+export WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+title="Quorix WiFi 상태보기"
+export QUORIX_WIN32_BUILD=${QUORIX_WIN32_BUILD:-$root/build/win32}
+tool=$QUORIX_WIN32_BUILD/tools/harness/simcard/wlan/simcard_tool.exe
+scenario=$work/card.scenario
+log=$scenario.log
+# Windows paths for Wine programs: the Unix root is Z:.
+winpath() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
+
+[ -n "${DISPLAY:-}" ] || { echo "SKIP: no X display (run under xvfb-run)"; exit 77; }
+"$root/tools/harness/make-prefix.sh" "$WINEPREFIX"
+mkdir -p "$work"
+rm -f "$work"/*.png "$work"/*.bmp
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; fi; }
+finish() {
+  echo "pictures and call log: $work"
+  [ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
+  echo "all checks passed"
+}
+
+# The test display has no window manager to wait for.
+wine reg add 'HKCU\Software\Wine\AppDefaults\wlanstat.exe\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+
+# ---- the card ----
+
+# Writes the scenario from stdin; the card reads it at the next handle.
+card() { cat > "$scenario.new" && mv "$scenario.new" "$scenario"; }
+install_card() {
+  "$root/tools/harness/simcard/install-wlan.sh" "$WINEPREFIX" "$scenario" || { fail "card not installed"; finish; }
+}
+# The IP helper's adapters as the probe sees them (tab-separated, see simcard_tool).
+adapters() { wine "$tool" adapters 2>/dev/null | tr -d '\r'; }
+# Field $2 (1-based) of adapter line $1.
+field() { printf '%s\n' "$1" | cut -f "$2" | sed 's/^-$//'; }
+
+# Lines in the log; waits until $1 more client handles have been asked for than
+# at mark $2 (a cycle asks once, or twice when it started the service).
+log_lines() { [ -f "$log" ] && wc -l < "$log" || echo 0; }
+opens_since() { tail -n +"$(($1 + 1))" "$log" 2>/dev/null | grep -c 'WlanOpenHandle'; }
+wait_opens() {
+  local deadline=$((SECONDS + ${3:-20}))
+  while [ $SECONDS -lt $deadline ]; do
+    [ "$(opens_since "$2")" -ge "$1" ] && { sleep 0.3; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+# After a rewrite: the next handle reads it, the one after comes only once that
+# cycle's face has been handed to the window.
+settled() { local m; m=$(log_lines); wait_opens 2 "$m" "${1:-20}"; }
+
+# ---- the viewer ----
+
+pids() {
+  local d
+  for d in /proc/[0-9]*; do
+    [ "$(cat "$d/comm" 2>/dev/null)" = wlanstat.exe ] || continue
+    tr '\0' '\n' < "$d/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "${d#/proc/}"
+  done
+}
+count() { pids | wc -l; }
+wait_count() {
+  local deadline; deadline=$(($(date +%s%N) + $1 * 1000000000))
+  while [ "$(date +%s%N)" -lt "$deadline" ]; do
+    [ "$(count)" -eq "$2" ] && return 0
+    sleep 0.05
+  done
+  [ "$(count)" -eq "$2" ]
+}
+# Starts the viewer (extra environment as arguments) and waits for its window.
+main=""
+start_viewer() {
+  env "$@" wine "$exe" >>"$work/wine.log" 2>&1 &
+  local deadline=$((SECONDS + 60)) w
+  while [ $SECONDS -lt $deadline ]; do
+    for w in $(xdotool search --name "^$title\$" 2>/dev/null); do
+      [ "$(xdotool getwindowgeometry "$w" 2>/dev/null | awk '/Geometry/ {print $2}')" = 594x398 ] && { main=$w; return 0; }
+    done
+    sleep 0.2
+  done
+  fail "no window \"$title\""
+  return 1
+}
+close_viewer() {
+  xdotool mousemove --window "$main" 575 15 click 1
+  wait_count 5 0 || { fail "the viewer did not end"; local p; for p in $(pids); do kill "$p"; done; }
+  timeout 30 wineserver -w || true
+}
+cleanup() { local p; for p in $(pids); do kill "$p" 2>/dev/null; done; }
+trap cleanup EXIT
+
+shot() { import -window "$main" -depth 8 "$work/$1.png" 2>/dev/null; }
+pixel() {
+  import -window "$main" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n 1 | grep -o '#[0-9A-F]\{6\}' | head -n 1
+}
+colour_count() {
+  import -window "$main" -crop "$3x$4+$1+$2" -depth 8 txt:- 2>/dev/null | grep -c "$5"
+}
+
+# ---- the face ----
+
+black=000000 grey=777777 green=5A7C0A pale=9A9A9A
+# The background, the sixteen labels and the three heads in the colours of a
+# connected (1) or other (0) face.
+face_frame() {
+  local label=$grey head=$pale
+  [ "$1" = 1 ] && label=$black head=$green
+  cat <<SPEC
+bitmap 129 0 0
+text 23 76 $label 연결상태
+text 23 96 $label 이름
+text 23 116 $label 장치이름
+text 24 166 $label SSID
+text 24 186 $label BSSID
+text 24 205 $label 채널
+text 24 225 $label 링크속도
+text 24 245 $label 신호세기[dbm]
+text 24 304 $label 전송[Tx]
+text 24 324 $label 수신[Rx]
+text 350 166 $label MAC주소
+text 350 186 $label IP주소
+text 350 206 $label 서브넷마스크
+text 350 226 $label 게이트웨이
+text 350 246 $label DHCP 서버
+text 350 266 $label DNS 서버
+text 23 142 $head 무선AP 정보
+text 23 280 $head 송신/수신 프레임
+text 350 142 $head 무선랜카드 정보
+SPEC
+}
+# A value line, left out when the value is empty: value KIND... TEXT.
+value() { [ -n "${*: -1}" ] && echo "$*"; }
+
+# Compares the window with the face drawn from the spec on stdin, everywhere but
+# the adapter list, the 닫기 button, the two title buttons and the rectangles
+# "x0,y0 x1,y1" given as arguments. Keeps both pictures and their difference.
+face_is() {
+  local name=$1; shift
+  cat > "$work/$name.spec"
+  wine "$tool" face "$(winpath "$work/$name-expected.bmp")" "$(winpath "$exe")" "$(winpath "$work/$name.spec")" \
+    >/dev/null 2>&1 || { echo "  the probe could not draw $name"; return 1; }
+  shot "$name" || return 1
+  local masks=(-fill black -draw "rectangle 12,39 416,65" -draw "rectangle 510,365 583,392"
+               -draw "rectangle 554,8 585,24")
+  local r
+  for r in "$@"; do masks+=(-draw "rectangle $r"); done
+  convert "$work/$name.png" -alpha off "${masks[@]}" "$work/$name-a.png"
+  convert "$work/$name-expected.bmp" -alpha off "${masks[@]}" "$work/$name-b.png"
+  local differ
+  differ=$(compare -metric AE "$work/$name-a.png" "$work/$name-b.png" "$work/$name-diff.png" 2>&1 >/dev/null)
+  rm -f "$work/$name-a.png" "$work/$name-b.png"
+  [ "$differ" = 0 ] && { rm -f "$work/$name-diff.png"; return 0; }
+  echo "  $name: $differ pixels differ from what was expected (see $name-diff.png)"
+  return 1
+}
+
+# The face of a connected adapter: SSID, BSSID, channel and signal as given
+# ($2..$5), Tx and Rx 0, identity and addresses from the adapter's probe line
+# ($1; empty: none).
+connected_face() {
+  face_frame 1
+  echo "text 126 76 $black 무선 AP에 연결되어 있습니다"
+  value text 126 97 $black "$(field "$1" 11)"
+  value box 126 116 462 129 0x8020 $black "$(field "$1" 12)"
+  value box 126 164 324 179 0x8024 $black "$2"
+  value text 126 186 $black "$3"
+  value text 126 205 $black "$4"
+  value text 126 225 $black "$(awk -v v="$(field "$1" 10)" 'BEGIN {
+    if (v >= 1e9) printf "%.1f Gbps", v / 1e9; else if (v >= 1e6) printf "%.1f Mbps", v / 1e6;
+    else if (v >= 1e3) printf "%.1f Kbps", v / 1e3; else if (v > 0) printf "%.1f bps", v }')"
+  value text 126 245 $black "$5"
+  echo "text 126 304 $black 0"
+  echo "text 126 323 $black 0"
+  local n y=166
+  for n in 3 4 5 6 7 8 9; do
+    value text 453 $y $black "$(field "$1" $n)"
+    y=$((y + 20))
+  done
+  echo "bitmap 130 464 45"
+}
+# An adapter that is not connected: its identity from its probe line ($1).
+not_connected_face() {
+  face_frame 0
+  echo "text 126 76 $grey 무선 AP에 연결되어 있지 않습니다"
+  value text 126 97 $grey "$(field "$1" 11)"
+  value box 126 116 462 129 0x8020 $grey "$(field "$1" 12)"
+  value text 453 166 $grey "$(field "$1" 3)"
+  echo "bitmap 131 464 45"
+}
+no_adapter_face() {
+  face_frame 0
+  echo "text 126 76 $grey 무선 랜카드가 발견되지 않습니다"
+  echo "bitmap 132 464 45"
+}
+
+# The adapter list: enabled it draws its text black, disabled grey; empty, neither.
+list_pixels() { colour_count 16 44 380 16 "$1"; }
+list_enabled() { [ "$(list_pixels '#000000')" -gt 0 ]; }
+list_disabled() { [ "$(list_pixels '#000000')" -eq 0 ] && [ "$(list_pixels '#A6A6A6')" -gt 0 ]; }
+list_empty() { [ "$(list_pixels '#000000')" -eq 0 ] && [ "$(list_pixels '#A6A6A6')" -eq 0 ]; }

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the simulated card's WLAN side into a Wine prefix: our wlanapi.dll
+# in the 32-bit system folder (loaded as native in place of Wine's), our
+# "WlanSvc" service beside it, and SCENARIO_FILE as what they answer from (kept
+# where it is: a test may rewrite it while a program runs). README.md says more.
+# Usage: install-wlan.sh PREFIX SCENARIO_FILE   (binaries: QUORIX_WIN32_BUILD,
+#                                                default build/win32)
+set -euo pipefail
+[ $# -eq 2 ] || { echo "usage: $0 PREFIX SCENARIO_FILE" >&2; exit 2; }
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../../.." && pwd)
+bin=${QUORIX_WIN32_BUILD:-$root/build/win32}/tools/harness/simcard/wlan
+prefix=$1
+scenario=$(realpath "$2")
+[ -f "$scenario" ] || { echo "install-wlan: no scenario $2" >&2; exit 1; }
+for f in wlanapi.dll simcard_wlansvc.exe simcard_tool.exe; do
+  [ -f "$bin/$f" ] || { echo "install-wlan: $bin/$f not built" >&2; exit 1; }
+done
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+"$root/tools/harness/make-prefix.sh" "$prefix"
+system=$prefix/drive_c/windows/syswow64
+cp "$bin/wlanapi.dll" "$bin/simcard_wlansvc.exe" "$system/"
+# Wine maps the Unix root to Z:.
+wine "$bin/simcard_tool.exe" install "Z:${scenario//\//\\}" 'C:\windows\syswow64\simcard_wlansvc.exe'
+# A Wine program started without a display would leave later GUI programs of the
+# prefix windowless until its server has ended.
+[ -n "${DISPLAY:-}" ] || wineserver -w

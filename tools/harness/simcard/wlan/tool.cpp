@@ -1,0 +1,255 @@
+// The simulated card's helper for install-wlan.sh and the tests, independent of
+// the programs' code:
+//   simcard_tool install SCENARIO BINARY
+//       points the card at the scenario file, makes Wine load our wlanapi.dll
+//       (native) and registers BINARY as the service "WlanSvc" with the
+//       scenario's start type
+//   simcard_tool adapters
+//       one line per adapter the IP helper lists, tab-separated (empty: "-"):
+//       picked ("*" for the one "ip" stands for), AdapterName, MAC, IPv4,
+//       mask, gateway, DHCP server (when DHCP is on), DNS 1, DNS 2,
+//       transmit speed (bit/s), connection name, description (UTF-8)
+//   simcard_tool face OUT.bmp MODULE SPEC
+//       draws what a face should look like into a 594 x 398 bitmap file, from
+//       the bitmaps of MODULE and the UTF-8 lines of SPEC:
+//         bitmap ID X Y                 bitmap resource ID at (X, Y)
+//         text X Y RRGGBB TEXT          TextOut in 12-unit "gulim"
+//         box L T R B FLAGS RRGGBB TEXT DrawText into the rectangle
+#include <winsock2.h>
+#include <windows.h>
+#include <iphlpapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tools/harness/simcard/wlan/card_files.h"
+
+namespace {
+
+void Out(const std::string& s) {
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), s.data(), static_cast<DWORD>(s.size()), &written, nullptr);
+}
+
+std::string Utf8(const wchar_t* w) {
+    if (w == nullptr || *w == 0) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, w, -1, nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w, -1, s.data(), n, nullptr, nullptr);
+    s.pop_back();
+    return s;
+}
+
+std::string Ipv4(const SOCKET_ADDRESS& a) {
+    if (a.lpSockaddr == nullptr || a.lpSockaddr->sa_family != AF_INET) return {};
+    const auto* b = reinterpret_cast<const BYTE*>(&reinterpret_cast<const sockaddr_in*>(a.lpSockaddr)->sin_addr);
+    char text[16];
+    std::snprintf(text, sizeof text, "%u.%u.%u.%u", b[0], b[1], b[2], b[3]);
+    return text;
+}
+
+std::string Field(const std::string& s) { return s.empty() ? "-" : s; }
+
+int Adapters() {
+    ULONG size = 65536;
+    std::vector<ULONGLONG> buffer(size / sizeof(ULONGLONG));
+    if (GetAdaptersAddresses(AF_UNSPEC, GAA_FLAG_INCLUDE_GATEWAYS, nullptr,
+                             reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()), &size) != ERROR_SUCCESS)
+        return 1;
+    const std::string picked = simcard::PickedIpAdapter();
+    for (auto* a = reinterpret_cast<const IP_ADAPTER_ADDRESSES*>(buffer.data()); a != nullptr; a = a->Next) {
+        std::string ip, mask, gateway, dhcp;
+        std::vector<std::string> dns;
+        for (auto* u = a->FirstUnicastAddress; u != nullptr && ip.empty(); u = u->Next) {
+            ip = Ipv4(u->Address);
+            if (ip.empty()) continue;
+            const ULONG bits = u->OnLinkPrefixLength >= 32 ? 0xFFFFFFFFu
+                                                            : ~(0xFFFFFFFFu >> u->OnLinkPrefixLength);
+            char m[16];
+            std::snprintf(m, sizeof m, "%lu.%lu.%lu.%lu", bits >> 24, (bits >> 16) & 255, (bits >> 8) & 255,
+                          bits & 255);
+            mask = m;
+        }
+        for (auto* g = a->FirstGatewayAddress; g != nullptr && gateway.empty(); g = g->Next) gateway = Ipv4(g->Address);
+        if (a->Flags & IP_ADAPTER_DHCP_ENABLED) dhcp = Ipv4(a->Dhcpv4Server);
+        for (auto* d = a->FirstDnsServerAddress; d != nullptr; d = d->Next)
+            if (!Ipv4(d->Address).empty()) dns.push_back(Ipv4(d->Address));
+        dns.resize(2);
+        char mac[18];
+        const BYTE* p = a->PhysicalAddress;
+        std::snprintf(mac, sizeof mac, "%02X:%02X:%02X:%02X:%02X:%02X", p[0], p[1], p[2], p[3], p[4], p[5]);
+        const std::string name = a->AdapterName != nullptr ? a->AdapterName : "";
+        Out((name == picked ? "*" : "-") + std::string("\t") + Field(name) + "\t" + mac + "\t" + Field(ip) + "\t" +
+            Field(mask) + "\t" + Field(gateway) + "\t" + Field(dhcp) + "\t" + Field(dns[0]) + "\t" + Field(dns[1]) +
+            "\t" + std::to_string(a->TransmitLinkSpeed) + "\t" + Field(Utf8(a->FriendlyName)) + "\t" +
+            Field(Utf8(a->Description)) + "\n");
+    }
+    return 0;
+}
+
+// The words of a spec line after the first `skip`, and the rest as text.
+std::wstring Rest(const std::string& line, int skip) {
+    std::size_t at = 0;
+    for (int i = 0; i < skip; ++i) {
+        at = line.find_first_not_of(' ', at);
+        at = at == std::string::npos ? at : line.find(' ', at);
+        if (at == std::string::npos) return {};
+    }
+    return simcard::WideFromUtf8(line.substr(at + 1));
+}
+
+bool SaveBitmap(HDC dc, HBITMAP bitmap, const wchar_t* path) {
+    // 24 bits: no alpha channel for a reader to misread.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = 594;
+    info.bmiHeader.biHeight = -398;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    constexpr DWORD kStride = (594 * 3 + 3) / 4 * 4;
+    std::vector<BYTE> pixels(kStride * 398);
+    if (GetDIBits(dc, bitmap, 0, 398, pixels.data(), &info, DIB_RGB_COLORS) != 398) return false;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + pixels.size();
+    HANDLE h = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok = WriteFile(h, &file, sizeof file, &written, nullptr) &&
+                    WriteFile(h, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
+                    WriteFile(h, pixels.data(), pixels.size(), &written, nullptr);
+    CloseHandle(h);
+    return ok;
+}
+
+int Face(const wchar_t* outPath, const wchar_t* modulePath, const wchar_t* specPath) {
+    HMODULE module = LoadLibraryExW(modulePath, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HANDLE specFile = CreateFileW(specPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (module == nullptr || specFile == INVALID_HANDLE_VALUE) return 2;
+    std::string spec;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(specFile, chunk, sizeof chunk, &got, nullptr) && got > 0) spec.append(chunk, got);
+    CloseHandle(specFile);
+
+    HDC screen = GetDC(nullptr);
+    HDC canvas = CreateCompatibleDC(screen);
+    HBITMAP surface = CreateCompatibleBitmap(screen, 594, 398);
+    HGDIOBJ oldSurface = SelectObject(canvas, surface);
+    HDC picture = CreateCompatibleDC(canvas);
+    LOGFONTW lf{};
+    lf.lfHeight = 12;
+    wcscpy(lf.lfFaceName, L"gulim");
+    HFONT font = CreateFontIndirectW(&lf);
+    HGDIOBJ oldFont = SelectObject(canvas, font);
+    SetBkMode(canvas, TRANSPARENT);
+
+    int status = 0;
+    std::istringstream lines(spec);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream w(line);
+        std::string kind;
+        w >> kind;
+        if (kind == "bitmap") {
+            int id = 0, x = 0, y = 0;
+            w >> id >> x >> y;
+            HBITMAP bm = LoadBitmapW(module, MAKEINTRESOURCEW(id));
+            BITMAP size{};
+            GetObjectW(bm, sizeof size, &size);
+            HGDIOBJ old = SelectObject(picture, bm);
+            BitBlt(canvas, x, y, size.bmWidth, size.bmHeight, picture, 0, 0, SRCCOPY);
+            SelectObject(picture, old);
+            if (bm == nullptr) status = 3;
+            DeleteObject(bm);
+        } else if (kind == "text") {
+            int x = 0, y = 0;
+            std::string colour;
+            w >> x >> y >> colour;
+            const unsigned long c = std::strtoul(colour.c_str(), nullptr, 16);
+            SetTextColor(canvas, RGB(c >> 16, (c >> 8) & 255, c & 255));
+            const std::wstring text = Rest(line, 4);
+            TextOutW(canvas, x, y, text.c_str(), static_cast<int>(text.size()));
+        } else if (kind == "box") {
+            RECT r{};
+            std::string flags, colour;
+            w >> r.left >> r.top >> r.right >> r.bottom >> flags >> colour;
+            const unsigned long c = std::strtoul(colour.c_str(), nullptr, 16);
+            SetTextColor(canvas, RGB(c >> 16, (c >> 8) & 255, c & 255));
+            std::wstring text = Rest(line, 7);
+            DrawTextW(canvas, text.data(), static_cast<int>(text.size()), &r,
+                      static_cast<UINT>(std::strtoul(flags.c_str(), nullptr, 0)));
+        } else if (!kind.empty()) {
+            status = 4;
+        }
+    }
+    SelectObject(canvas, oldFont);
+    SelectObject(canvas, oldSurface);
+    if (!SaveBitmap(canvas, surface, outPath)) status = 5;
+    DeleteObject(font);
+    DeleteObject(surface);
+    DeleteDC(picture);
+    DeleteDC(canvas);
+    ReleaseDC(nullptr, screen);
+    FreeLibrary(module);
+    return status;
+}
+
+}  // namespace
+
+bool SetValue(const wchar_t* key, const wchar_t* name, const std::wstring& value) {
+    return RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_SZ, value.c_str(),
+                           static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
+class ServiceHandle {
+public:
+    explicit ServiceHandle(SC_HANDLE h) : h_(h) {}
+    ~ServiceHandle() {
+        if (h_ != nullptr) CloseServiceHandle(h_);
+    }
+    ServiceHandle(const ServiceHandle&) = delete;
+    ServiceHandle& operator=(const ServiceHandle&) = delete;
+    SC_HANDLE get() const { return h_; }
+
+private:
+    SC_HANDLE h_;
+};
+
+int Install(const wchar_t* scenario, const wchar_t* binary) {
+    if (!SetValue(L"Software\\Quorix\\SimulatedCard", L"Scenario", scenario) ||
+        !SetValue(L"Software\\Wine\\DllOverrides", L"wlanapi", L"native"))
+        return 1;
+    const std::string type = simcard::LoadScenario().service.startType;
+    const DWORD start = type == "disabled" ? SERVICE_DISABLED : type == "demand" ? SERVICE_DEMAND_START
+                                                                                 : SERVICE_AUTO_START;
+    const ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    if (manager.get() == nullptr) return 1;
+    ServiceHandle service(OpenServiceW(manager.get(), L"WlanSvc", SERVICE_ALL_ACCESS));
+    if (service.get() != nullptr) {
+        // Stopped, so that its next start follows the new scenario.
+        SERVICE_STATUS status{};
+        ControlService(service.get(), SERVICE_CONTROL_STOP, &status);
+        return ChangeServiceConfigW(service.get(), SERVICE_WIN32_OWN_PROCESS, start, SERVICE_ERROR_NORMAL, binary,
+                                    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr)
+                   ? 0
+                   : 1;
+    }
+    const ServiceHandle created(CreateServiceW(manager.get(), L"WlanSvc", L"WLAN AutoConfig (simulated card)",
+                                               SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS, start,
+                                               SERVICE_ERROR_NORMAL, binary, nullptr, nullptr, nullptr, nullptr,
+                                               nullptr));
+    return created.get() != nullptr ? 0 : 1;
+}
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc == 4 && std::wstring(argv[1]) == L"install") return Install(argv[2], argv[3]);
+    if (argc == 2 && std::wstring(argv[1]) == L"adapters") return Adapters();
+    if (argc == 5 && std::wstring(argv[1]) == L"face") return Face(argv[2], argv[3], argv[4]);
+    Out("usage: simcard_tool install SCENARIO BINARY | adapters | face OUT.bmp MODULE SPEC\n");
+    return 2;
+}
