@@ -20,7 +20,7 @@ bssid 02:1A:2B:3C:4D:5E
 rssi -58
 chanspec 2a21"
 second="interface $other_guid disconnected Quorix K4100ZT Wireless LAN Card #2"
-printf '%s\n' "service auto" "$first" "$second" | card
+printf '%s\n' "$first" "$second" | card
 install_card
 counter_masks=()
 if [ -x "$root/tools/harness/simcard/install-counters.sh" ]; then

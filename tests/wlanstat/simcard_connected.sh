@@ -14,7 +14,6 @@ echo "adapter: $eth"
 desc="Quorix K4100ZT Wireless LAN Card"
 
 card <<SCENARIO
-service auto
 interface $guid connected $desc
 ssid 51756f72697820486f6d65       # "Quorix Home"
 bssid 02:1A:2B:3C:4D:5E
@@ -70,7 +69,6 @@ if ! locale -a 2>/dev/null | grep -qix 'ko_KR\.utf-\?8'; then
 else
   # "우리집 와이파이" in code page 949.
   card <<SCENARIO
-service auto
 interface $guid connected $desc
 ssid $(printf '우리집 와이파이' | iconv -f UTF-8 -t CP949 | od -An -tx1 | tr -d ' \n')
 bssid 02:1A:2B:3C:4D:5E

@@ -48,6 +48,9 @@ field() { printf '%s\n' "$1" | cut -f "$2" | sed 's/^-$//'; }
 
 # Lines in the log; waits until $1 more client handles have been asked for than
 # at mark $2 (a cycle asks once, or twice when it started the service).
+# Starts the log afresh; keep_log NAME keeps what it holds as NAME.log.
+new_log() { : > "$log"; }
+keep_log() { cp "$log" "$work/$1.log" 2>/dev/null || true; }
 log_lines() { [ -f "$log" ] && wc -l < "$log" || echo 0; }
 opens_since() { tail -n +"$(($1 + 1))" "$log" 2>/dev/null | grep -c 'WlanOpenHandle'; }
 wait_opens() {
@@ -95,7 +98,7 @@ start_viewer() {
   return 1
 }
 close_viewer() {
-  xdotool mousemove --window "$main" 575 15 click 1
+  [ "$(count)" -eq 0 ] || xdotool mousemove --window "$main" 575 15 click 1
   wait_count 5 0 || { fail "the viewer did not end"; local p; for p in $(pids); do kill "$p"; done; }
   timeout 30 wineserver -w || true
 }

@@ -19,9 +19,20 @@ done
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 "$root/tools/harness/make-prefix.sh" "$prefix"
 system=$prefix/drive_c/windows/syswow64
-cp "$bin/wlanapi.dll" "$bin/simcard_wlansvc.exe" "$system/"
+# A running program may have the old ones mapped: replace, never overwrite.
+for f in wlanapi.dll simcard_wlansvc.exe; do
+  cmp -s "$bin/$f" "$system/$f" || cp --remove-destination "$bin/$f" "$system/$f"
+done
 # Wine maps the Unix root to Z:.
-wine "$bin/simcard_tool.exe" install "Z:${scenario//\//\\}" 'C:\windows\syswow64\simcard_wlansvc.exe'
+status=0
+wine "$bin/simcard_tool.exe" install "Z:${scenario//\//\\}" 'C:\windows\syswow64\simcard_wlansvc.exe' || status=$?
+case $status in
+  0) ;;
+  # A service that Wine will not stop ends with the prefix: install while no
+  # program of the prefix runs.
+  3) timeout 60 wineserver -w || { echo "install-wlan: the prefix keeps running" >&2; exit 1; } ;;
+  *) echo "install-wlan: installing failed ($status)" >&2; exit 1 ;;
+esac
 # A Wine program started without a display would leave later GUI programs of the
 # prefix windowless until its server has ended.
 [ -n "${DISPLAY:-}" ] || wineserver -w

@@ -25,7 +25,7 @@ struct Interface {
 };
 
 struct Service {
-    std::string startType = "auto";   // auto, demand, disabled (install-wlan.sh applies it)
+    std::string startType = "demand";  // auto, demand, disabled (install-wlan.sh applies it)
     std::optional<std::uint32_t> pendingMs = 0;  // absent: never reaches running
     std::uint32_t waitHintMs = 0;
 };

@@ -3,7 +3,8 @@
 //   simcard_tool install SCENARIO BINARY
 //       points the card at the scenario file, makes Wine load our wlanapi.dll
 //       (native) and registers BINARY as the service "WlanSvc" with the
-//       scenario's start type
+//       scenario's start type; exit code 3: a running one could not be
+//       stopped
 //   simcard_tool adapters
 //       one line per adapter the IP helper lists, tab-separated (empty: "-"):
 //       picked ("*" for the one "ip" stands for), AdapterName, MAC, IPv4,
@@ -231,13 +232,20 @@ int Install(const wchar_t* scenario, const wchar_t* binary) {
     if (manager.get() == nullptr) return 1;
     ServiceHandle service(OpenServiceW(manager.get(), L"WlanSvc", SERVICE_ALL_ACCESS));
     if (service.get() != nullptr) {
-        // Stopped, so that its next start follows the new scenario.
+        if (!ChangeServiceConfigW(service.get(), SERVICE_WIN32_OWN_PROCESS, start, SERVICE_ERROR_NORMAL, binary,
+                                  nullptr, nullptr, nullptr, nullptr, nullptr, nullptr))
+            return 1;
+        // Stopped, so that its next start follows the new scenario. Wine may
+        // refuse to stop one that it started with the prefix (broken pipe);
+        // that one ends with the prefix's last program.
         SERVICE_STATUS status{};
-        ControlService(service.get(), SERVICE_CONTROL_STOP, &status);
-        return ChangeServiceConfigW(service.get(), SERVICE_WIN32_OWN_PROCESS, start, SERVICE_ERROR_NORMAL, binary,
-                                    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr)
-                   ? 0
-                   : 1;
+        for (int i = 0; i < 20 && QueryServiceStatus(service.get(), &status); ++i) {
+            if (status.dwCurrentState == SERVICE_STOPPED) return 0;
+            if (status.dwCurrentState == SERVICE_RUNNING && !ControlService(service.get(), SERVICE_CONTROL_STOP, &status))
+                break;
+            Sleep(100);
+        }
+        return 3;
     }
     const ServiceHandle created(CreateServiceW(manager.get(), L"WlanSvc", L"WLAN AutoConfig (simulated card)",
                                                SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS, start,
