@@ -67,10 +67,9 @@ echo "== Korean system (code page 949)"
 if ! locale -a 2>/dev/null | grep -qix 'ko_KR\.utf-\?8'; then
   echo "SKIP: the ko_KR.UTF-8 locale is not on this machine (the bootstrap installs it)"
 else
-  # "우리집 와이파이" in code page 949.
   card <<SCENARIO
 interface $guid connected $desc
-ssid $(printf '우리집 와이파이' | iconv -f UTF-8 -t CP949 | od -An -tx1 | tr -d ' \n')
+ssid bfecb8aec1fd20bfcdc0ccc6c4c0cc   # "우리집 와이파이" in code page 949
 bssid 02:1A:2B:3C:4D:5E
 rssi -58
 chanspec 2a21
