@@ -74,7 +74,10 @@ bssid 02:1A:2B:3C:4D:5E
 rssi -58
 chanspec 2a21
 SCENARIO
-  start_viewer LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8 || finish
+  korean=(LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8)
+  # The prefix follows the locale of its programs; make-prefix.sh keeps its fonts.
+  env "${korean[@]}" "$root/tools/harness/make-prefix.sh" "$WINEPREFIX"
+  start_viewer "${korean[@]}" || finish
   settled
   check "the code-page-949 SSID reads 우리집 와이파이" \
     face_is korean "${counter_masks[@]}" < <(connected_face "$eth" "우리집 와이파이" 02:1A:2B:3C:4D:5E 40 -58)
