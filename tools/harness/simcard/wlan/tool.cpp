@@ -21,13 +21,11 @@
 #include <iphlpapi.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "tools/harness/simcard/wlan/card_files.h"
+#include "tools/harness/simcard/wlan/face.h"
 
 namespace {
 
@@ -92,116 +90,6 @@ int Adapters() {
     return 0;
 }
 
-// The words of a spec line after the first `skip`, and the rest as text.
-std::wstring Rest(const std::string& line, int skip) {
-    std::size_t at = 0;
-    for (int i = 0; i < skip; ++i) {
-        at = line.find_first_not_of(' ', at);
-        at = at == std::string::npos ? at : line.find(' ', at);
-        if (at == std::string::npos) return {};
-    }
-    return simcard::WideFromUtf8(line.substr(at + 1));
-}
-
-bool SaveBitmap(HDC dc, HBITMAP bitmap, const wchar_t* path) {
-    // 24 bits: no alpha channel for a reader to misread.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 594;
-    info.bmiHeader.biHeight = -398;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    constexpr DWORD kStride = (594 * 3 + 3) / 4 * 4;
-    std::vector<BYTE> pixels(kStride * 398);
-    if (GetDIBits(dc, bitmap, 0, 398, pixels.data(), &info, DIB_RGB_COLORS) != 398) return false;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + pixels.size();
-    HANDLE h = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool ok = WriteFile(h, &file, sizeof file, &written, nullptr) &&
-                    WriteFile(h, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
-                    WriteFile(h, pixels.data(), pixels.size(), &written, nullptr);
-    CloseHandle(h);
-    return ok;
-}
-
-int Face(const wchar_t* outPath, const wchar_t* modulePath, const wchar_t* specPath) {
-    HMODULE module = LoadLibraryExW(modulePath, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    HANDLE specFile = CreateFileW(specPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (module == nullptr || specFile == INVALID_HANDLE_VALUE) return 2;
-    std::string spec;
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(specFile, chunk, sizeof chunk, &got, nullptr) && got > 0) spec.append(chunk, got);
-    CloseHandle(specFile);
-
-    HDC screen = GetDC(nullptr);
-    HDC canvas = CreateCompatibleDC(screen);
-    HBITMAP surface = CreateCompatibleBitmap(screen, 594, 398);
-    HGDIOBJ oldSurface = SelectObject(canvas, surface);
-    HDC picture = CreateCompatibleDC(canvas);
-    LOGFONTW lf{};
-    lf.lfHeight = 12;
-    wcscpy(lf.lfFaceName, L"gulim");
-    HFONT font = CreateFontIndirectW(&lf);
-    HGDIOBJ oldFont = SelectObject(canvas, font);
-    SetBkMode(canvas, TRANSPARENT);
-
-    int status = 0;
-    std::istringstream lines(spec);
-    for (std::string line; std::getline(lines, line);) {
-        std::istringstream w(line);
-        std::string kind;
-        w >> kind;
-        if (kind == "bitmap") {
-            int id = 0, x = 0, y = 0;
-            w >> id >> x >> y;
-            HBITMAP bm = LoadBitmapW(module, MAKEINTRESOURCEW(id));
-            BITMAP size{};
-            GetObjectW(bm, sizeof size, &size);
-            HGDIOBJ old = SelectObject(picture, bm);
-            BitBlt(canvas, x, y, size.bmWidth, size.bmHeight, picture, 0, 0, SRCCOPY);
-            SelectObject(picture, old);
-            if (bm == nullptr) status = 3;
-            DeleteObject(bm);
-        } else if (kind == "text") {
-            int x = 0, y = 0;
-            std::string colour;
-            w >> x >> y >> colour;
-            const unsigned long c = std::strtoul(colour.c_str(), nullptr, 16);
-            SetTextColor(canvas, RGB(c >> 16, (c >> 8) & 255, c & 255));
-            const std::wstring text = Rest(line, 4);
-            TextOutW(canvas, x, y, text.c_str(), static_cast<int>(text.size()));
-        } else if (kind == "box") {
-            RECT r{};
-            std::string flags, colour;
-            w >> r.left >> r.top >> r.right >> r.bottom >> flags >> colour;
-            const unsigned long c = std::strtoul(colour.c_str(), nullptr, 16);
-            SetTextColor(canvas, RGB(c >> 16, (c >> 8) & 255, c & 255));
-            std::wstring text = Rest(line, 7);
-            DrawTextW(canvas, text.data(), static_cast<int>(text.size()), &r,
-                      static_cast<UINT>(std::strtoul(flags.c_str(), nullptr, 0)));
-        } else if (!kind.empty()) {
-            status = 4;
-        }
-    }
-    SelectObject(canvas, oldFont);
-    SelectObject(canvas, oldSurface);
-    if (!SaveBitmap(canvas, surface, outPath)) status = 5;
-    DeleteObject(font);
-    DeleteObject(surface);
-    DeleteDC(picture);
-    DeleteDC(canvas);
-    ReleaseDC(nullptr, screen);
-    FreeLibrary(module);
-    return status;
-}
-
-}  // namespace
-
 bool SetValue(const wchar_t* key, const wchar_t* name, const std::wstring& value) {
     return RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_SZ, value.c_str(),
                            static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
@@ -254,10 +142,12 @@ int Install(const wchar_t* scenario, const wchar_t* binary) {
     return created.get() != nullptr ? 0 : 1;
 }
 
+}  // namespace
+
 int wmain(int argc, wchar_t** argv) {
     if (argc == 4 && std::wstring(argv[1]) == L"install") return Install(argv[2], argv[3]);
     if (argc == 2 && std::wstring(argv[1]) == L"adapters") return Adapters();
-    if (argc == 5 && std::wstring(argv[1]) == L"face") return Face(argv[2], argv[3], argv[4]);
+    if (argc == 5 && std::wstring(argv[1]) == L"face") return simcard::DrawFace(argv[2], argv[3], argv[4]);
     Out("usage: simcard_tool install SCENARIO BINARY | adapters | face OUT.bmp MODULE SPEC\n");
     return 2;
 }

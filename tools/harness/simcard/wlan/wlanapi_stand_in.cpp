@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
+#include <optional>
 #include <set>
 
 #include "tools/harness/simcard/wlan/card_files.h"
@@ -47,6 +48,7 @@ struct Card {
             if (std::memcmp(i.guid.data(), guid, sizeof(GUID)) == 0) return &i;
         return nullptr;
     }
+    // Whether the scenario makes `call` fail, and with which error.
     bool Fails(const char* call, DWORD& error) const {
         const auto f = scenario.failures.find(call);
         if (f == scenario.failures.end()) return false;
@@ -103,8 +105,129 @@ std::array<BYTE, kChanspecSize> ChanspecRequest() {
     return b;
 }
 
+DWORD Open(Card& card, DWORD version, PVOID reserved, PDWORD negotiated, PHANDLE handle) {
+    DWORD error = 0;
+    if (card.Fails("open", error)) return error;
+    if (version != 2 || reserved != nullptr || negotiated == nullptr || handle == nullptr)
+        return ERROR_INVALID_PARAMETER;
+    if (!ServiceRunning()) return ERROR_SERVICE_NOT_ACTIVE;
+    *negotiated = 2;
+    *handle = reinterpret_cast<HANDLE>(card.nextHandle++);
+    card.handles.insert(*handle);
+    return ERROR_SUCCESS;
+}
+
+DWORD Enumerate(Card& card, HANDLE handle, PVOID reserved, PWLAN_INTERFACE_INFO_LIST* out) {
+    DWORD error = 0;
+    if (card.Fails("enum", error)) return error;
+    if (card.handles.count(handle) == 0) return ERROR_INVALID_HANDLE;
+    if (reserved != nullptr || out == nullptr) return ERROR_INVALID_PARAMETER;
+    const auto& list = card.scenario.interfaces;
+    auto* l = static_cast<PWLAN_INTERFACE_INFO_LIST>(
+        card.Allocate(offsetof(WLAN_INTERFACE_INFO_LIST, InterfaceInfo) + list.size() * sizeof(WLAN_INTERFACE_INFO)));
+    if (l == nullptr) return ERROR_NOT_ENOUGH_MEMORY;
+    l->dwNumberOfItems = static_cast<DWORD>(list.size());
+    for (std::size_t n = 0; n < list.size(); ++n) {
+        WLAN_INTERFACE_INFO& info = l->InterfaceInfo[n];
+        std::memcpy(&info.InterfaceGuid, list[n].guid.data(), sizeof(GUID));
+        const std::wstring d = simcard::WideFromUtf8(list[n].description);
+        wcsncpy(info.strInterfaceDescription, d.c_str(), WLAN_MAX_NAME_LENGTH - 1);
+        info.isState = static_cast<WLAN_INTERFACE_STATE>(list[n].state);
+    }
+    *out = l;
+    return ERROR_SUCCESS;
+}
+
+PWLAN_CONNECTION_ATTRIBUTES Connection(Card& card, const simcard::Interface& i) {
+    auto* a = static_cast<PWLAN_CONNECTION_ATTRIBUTES>(card.Allocate(sizeof(WLAN_CONNECTION_ATTRIBUTES)));
+    if (a == nullptr) return nullptr;
+    a->isState = wlan_interface_state_connected;
+    a->wlanConnectionMode = wlan_connection_mode_profile;
+    WLAN_ASSOCIATION_ATTRIBUTES& as = a->wlanAssociationAttributes;
+    as.dot11Ssid.uSSIDLength = static_cast<ULONG>(i.ssid.size());
+    std::memcpy(as.dot11Ssid.ucSSID, i.ssid.data(), i.ssid.size());
+    as.dot11BssType = dot11_BSS_type_infrastructure;
+    std::memcpy(as.dot11Bssid, i.bssid.data(), 6);
+    as.dot11PhyType = dot11_phy_type_ht;
+    as.wlanSignalQuality = 80;
+    as.ulRxRate = as.ulTxRate = 433300;
+    a->wlanSecurityAttributes.bSecurityEnabled = TRUE;
+    a->wlanSecurityAttributes.dot11AuthAlgorithm = DOT11_AUTH_ALGO_RSNA_PSK;
+    a->wlanSecurityAttributes.dot11CipherAlgorithm = DOT11_CIPHER_ALGO_CCMP;
+    return a;
+}
+
+DWORD Query(Card& card, HANDLE handle, const GUID* guid, DWORD opcode, PVOID reserved, PDWORD size, PVOID* data) {
+    if (card.handles.count(handle) == 0) return ERROR_INVALID_HANDLE;
+    if (reserved != nullptr || size == nullptr || data == nullptr || guid == nullptr) return ERROR_INVALID_PARAMETER;
+    const char* what = opcode == wlan_intf_opcode_current_connection ? "connection"
+                       : opcode == wlan_intf_opcode_channel_number   ? "channel"
+                       : opcode == kOpcodeRssi                       ? "rssi"
+                                                                     : nullptr;
+    if (what == nullptr) return ERROR_NOT_SUPPORTED;
+    DWORD error = 0;
+    if (card.Fails(what, error)) return error;
+    const simcard::Interface* i = card.Find(guid);
+    if (i == nullptr) return ERROR_NOT_FOUND;
+    if (i->state != wlan_interface_state_connected) return ERROR_INVALID_STATE;
+    if (opcode == wlan_intf_opcode_current_connection) {
+        PWLAN_CONNECTION_ATTRIBUTES a = Connection(card, *i);
+        if (a == nullptr) return ERROR_NOT_ENOUGH_MEMORY;
+        *size = sizeof *a;
+        *data = a;
+        return ERROR_SUCCESS;
+    }
+    std::optional<LONG> value = i->rssi;
+    if (opcode == wlan_intf_opcode_channel_number) {
+        value.reset();
+        if (i->channel) value = static_cast<LONG>(*i->channel);
+    }
+    if (!value) return ERROR_NOT_SUPPORTED;
+    auto* v = static_cast<LONG*>(card.Allocate(sizeof(LONG)));
+    if (v == nullptr) return ERROR_NOT_ENOUGH_MEMORY;
+    *v = *value;
+    *size = sizeof *v;
+    *data = v;
+    return ERROR_SUCCESS;
+}
+
+DWORD IhvControl(Card& card, HANDLE handle, const GUID* guid, WLAN_IHV_CONTROL_TYPE type, DWORD inSize, PVOID in,
+                 DWORD outSize, PVOID out, PDWORD returned) {
+    static const auto expected = ChanspecRequest();
+    if (card.handles.count(handle) == 0) return ERROR_INVALID_HANDLE;
+    if (guid == nullptr || in == nullptr || out == nullptr || returned == nullptr) return ERROR_INVALID_PARAMETER;
+    if (type != wlan_ihv_control_type_driver) {
+        simcard::Log("WlanIhvControl: control type %d refused", static_cast<int>(type));
+        return ERROR_INVALID_PARAMETER;
+    }
+    if (inSize != kChanspecSize || outSize != kChanspecSize) {
+        simcard::Log("WlanIhvControl: sizes %lu and %lu refused", inSize, outSize);
+        return ERROR_INVALID_PARAMETER;
+    }
+    for (DWORD n = 0; n < kChanspecSize; ++n) {
+        if (static_cast<const BYTE*>(in)[n] != expected[n]) {
+            simcard::Log("WlanIhvControl: request differs at byte %lu", n);
+            return ERROR_INVALID_PARAMETER;
+        }
+    }
+    DWORD error = 0;
+    if (card.Fails("ihv", error)) return error;
+    const simcard::Interface* i = card.Find(guid);
+    if (i == nullptr) return ERROR_NOT_FOUND;
+    if (!i->chanspec) return ERROR_NOT_SUPPORTED;  // no driver answers
+    std::memset(out, 0, outSize);
+    *returned = 0;
+    if (!i->chanspec->empty()) {
+        std::memcpy(out, expected.data(), 16);
+        std::memcpy(static_cast<BYTE*>(out) + 16, i->chanspec->data(), i->chanspec->size());
+        *returned = kChanspecSize;
+    }
+    return ERROR_SUCCESS;
+}
+
 }  // namespace
 
+// Each entry takes the card's lock, answers, and logs its answer.
 extern "C" {
 
 __declspec(dllexport) DWORD WINAPI WlanOpenHandle(DWORD version, PVOID reserved, PDWORD negotiated, PHANDLE handle) {
@@ -112,17 +235,7 @@ __declspec(dllexport) DWORD WINAPI WlanOpenHandle(DWORD version, PVOID reserved,
     const Lock lock(card.lock);
     card.scenario = simcard::LoadScenario();
     ResolveIpGuids(card.scenario);
-    DWORD result = ERROR_SUCCESS;
-    if (card.Fails("open", result)) {
-    } else if (version != 2 || reserved != nullptr || negotiated == nullptr || handle == nullptr) {
-        result = ERROR_INVALID_PARAMETER;
-    } else if (!ServiceRunning()) {
-        result = ERROR_SERVICE_NOT_ACTIVE;
-    } else {
-        *negotiated = 2;
-        *handle = reinterpret_cast<HANDLE>(card.nextHandle++);
-        card.handles.insert(*handle);
-    }
+    const DWORD result = Open(card, version, reserved, negotiated, handle);
     simcard::Log("WlanOpenHandle %lu", result);
     return result;
 }
@@ -130,9 +243,9 @@ __declspec(dllexport) DWORD WINAPI WlanOpenHandle(DWORD version, PVOID reserved,
 __declspec(dllexport) DWORD WINAPI WlanCloseHandle(HANDLE handle, PVOID reserved) {
     Card& card = TheCard();
     const Lock lock(card.lock);
-    DWORD result = ERROR_SUCCESS;
-    if (reserved != nullptr) result = ERROR_INVALID_PARAMETER;
-    else if (card.handles.erase(handle) == 0) result = ERROR_INVALID_HANDLE;
+    const DWORD result = reserved != nullptr               ? ERROR_INVALID_PARAMETER
+                         : card.handles.erase(handle) == 0 ? ERROR_INVALID_HANDLE
+                                                           : ERROR_SUCCESS;
     simcard::Log("WlanCloseHandle %lu unfreed %u", result, static_cast<unsigned>(card.blocks.size()));
     return result;
 }
@@ -150,28 +263,8 @@ __declspec(dllexport) VOID WINAPI WlanFreeMemory(PVOID memory) {
 __declspec(dllexport) DWORD WINAPI WlanEnumInterfaces(HANDLE handle, PVOID reserved, PWLAN_INTERFACE_INFO_LIST* out) {
     Card& card = TheCard();
     const Lock lock(card.lock);
-    DWORD result = ERROR_SUCCESS;
-    const auto& list = card.scenario.interfaces;
-    if (card.Fails("enum", result)) {
-    } else if (card.handles.count(handle) == 0) {
-        result = ERROR_INVALID_HANDLE;
-    } else if (reserved != nullptr || out == nullptr) {
-        result = ERROR_INVALID_PARAMETER;
-    } else {
-        auto* l = static_cast<PWLAN_INTERFACE_INFO_LIST>(
-            card.Allocate(offsetof(WLAN_INTERFACE_INFO_LIST, InterfaceInfo) + list.size() * sizeof(WLAN_INTERFACE_INFO)));
-        if (l == nullptr) return ERROR_NOT_ENOUGH_MEMORY;
-        l->dwNumberOfItems = static_cast<DWORD>(list.size());
-        for (std::size_t n = 0; n < list.size(); ++n) {
-            WLAN_INTERFACE_INFO& info = l->InterfaceInfo[n];
-            std::memcpy(&info.InterfaceGuid, list[n].guid.data(), sizeof(GUID));
-            const std::wstring d = simcard::WideFromUtf8(list[n].description);
-            wcsncpy(info.strInterfaceDescription, d.c_str(), WLAN_MAX_NAME_LENGTH - 1);
-            info.isState = static_cast<WLAN_INTERFACE_STATE>(list[n].state);
-        }
-        *out = l;
-    }
-    simcard::Log("WlanEnumInterfaces %lu interfaces %u", result, static_cast<unsigned>(list.size()));
+    const DWORD result = Enumerate(card, handle, reserved, out);
+    simcard::Log("WlanEnumInterfaces %lu interfaces %u", result, static_cast<unsigned>(card.scenario.interfaces.size()));
     return result;
 }
 
@@ -180,55 +273,7 @@ __declspec(dllexport) DWORD WINAPI WlanQueryInterface(HANDLE handle, const GUID*
                                                       PWLAN_OPCODE_VALUE_TYPE type) {
     Card& card = TheCard();
     const Lock lock(card.lock);
-    const char* what = opcode == wlan_intf_opcode_current_connection ? "connection"
-                       : opcode == wlan_intf_opcode_channel_number   ? "channel"
-                       : static_cast<DWORD>(opcode) == kOpcodeRssi   ? "rssi"
-                                                                     : nullptr;
-    const simcard::Interface* i = guid != nullptr ? card.Find(guid) : nullptr;
-    DWORD result = ERROR_SUCCESS;
-    if (card.handles.count(handle) == 0) {
-        result = ERROR_INVALID_HANDLE;
-    } else if (reserved != nullptr || size == nullptr || data == nullptr || guid == nullptr) {
-        result = ERROR_INVALID_PARAMETER;
-    } else if (what == nullptr) {
-        result = ERROR_NOT_SUPPORTED;
-    } else if (card.Fails(what, result)) {
-    } else if (i == nullptr) {
-        result = ERROR_NOT_FOUND;
-    } else if (i->state != wlan_interface_state_connected) {
-        result = ERROR_INVALID_STATE;
-    } else if (opcode == wlan_intf_opcode_current_connection) {
-        auto* a = static_cast<PWLAN_CONNECTION_ATTRIBUTES>(card.Allocate(sizeof(WLAN_CONNECTION_ATTRIBUTES)));
-        if (a == nullptr) return ERROR_NOT_ENOUGH_MEMORY;
-        a->isState = wlan_interface_state_connected;
-        a->wlanConnectionMode = wlan_connection_mode_profile;
-        WLAN_ASSOCIATION_ATTRIBUTES& as = a->wlanAssociationAttributes;
-        as.dot11Ssid.uSSIDLength = static_cast<ULONG>(i->ssid.size());
-        std::memcpy(as.dot11Ssid.ucSSID, i->ssid.data(), i->ssid.size());
-        as.dot11BssType = dot11_BSS_type_infrastructure;
-        std::memcpy(as.dot11Bssid, i->bssid.data(), 6);
-        as.dot11PhyType = dot11_phy_type_ht;
-        as.wlanSignalQuality = 80;
-        as.ulRxRate = as.ulTxRate = 433300;
-        a->wlanSecurityAttributes.bSecurityEnabled = TRUE;
-        a->wlanSecurityAttributes.dot11AuthAlgorithm = DOT11_AUTH_ALGO_RSNA_PSK;
-        a->wlanSecurityAttributes.dot11CipherAlgorithm = DOT11_CIPHER_ALGO_CCMP;
-        *size = sizeof *a;
-        *data = a;
-    } else {
-        const auto& value = opcode == wlan_intf_opcode_channel_number
-                                ? (i->channel ? std::optional<LONG>(static_cast<LONG>(*i->channel)) : std::nullopt)
-                                : (i->rssi ? std::optional<LONG>(*i->rssi) : std::nullopt);
-        if (!value) {
-            result = ERROR_NOT_SUPPORTED;
-        } else {
-            auto* v = static_cast<LONG*>(card.Allocate(sizeof(LONG)));
-            if (v == nullptr) return ERROR_NOT_ENOUGH_MEMORY;
-            *v = *value;
-            *size = sizeof *v;
-            *data = v;
-        }
-    }
+    const DWORD result = Query(card, handle, guid, static_cast<DWORD>(opcode), reserved, size, data);
     if (result == ERROR_SUCCESS && type != nullptr) *type = wlan_opcode_value_type_query_only;
     simcard::Log("WlanQueryInterface 0x%lX %lu", static_cast<unsigned long>(opcode), result);
     return result;
@@ -239,40 +284,7 @@ __declspec(dllexport) DWORD WINAPI WlanIhvControl(HANDLE handle, const GUID* gui
                                                   PDWORD returned) {
     Card& card = TheCard();
     const Lock lock(card.lock);
-    static const auto expected = ChanspecRequest();
-    const simcard::Interface* i = guid != nullptr ? card.Find(guid) : nullptr;
-    DWORD result = ERROR_SUCCESS;
-    int differs = -1;
-    if (in != nullptr && inSize == kChanspecSize)
-        for (DWORD n = 0; n < kChanspecSize && differs < 0; ++n)
-            if (static_cast<const BYTE*>(in)[n] != expected[n]) differs = static_cast<int>(n);
-    if (card.handles.count(handle) == 0) {
-        result = ERROR_INVALID_HANDLE;
-    } else if (guid == nullptr || in == nullptr || out == nullptr || returned == nullptr) {
-        result = ERROR_INVALID_PARAMETER;
-    } else if (type != wlan_ihv_control_type_driver) {
-        simcard::Log("WlanIhvControl: control type %d refused", static_cast<int>(type));
-        result = ERROR_INVALID_PARAMETER;
-    } else if (inSize != kChanspecSize || outSize != kChanspecSize) {
-        simcard::Log("WlanIhvControl: sizes %lu and %lu refused", inSize, outSize);
-        result = ERROR_INVALID_PARAMETER;
-    } else if (differs >= 0) {
-        simcard::Log("WlanIhvControl: request differs at byte %d", differs);
-        result = ERROR_INVALID_PARAMETER;
-    } else if (card.Fails("ihv", result)) {
-    } else if (i == nullptr) {
-        result = ERROR_NOT_FOUND;
-    } else if (!i->chanspec) {
-        result = ERROR_NOT_SUPPORTED;  // no driver answers
-    } else {
-        std::memset(out, 0, outSize);
-        *returned = 0;
-        if (!i->chanspec->empty()) {
-            std::memcpy(out, expected.data(), 16);
-            std::memcpy(static_cast<BYTE*>(out) + 16, i->chanspec->data(), i->chanspec->size());
-            *returned = kChanspecSize;
-        }
-    }
+    const DWORD result = IhvControl(card, handle, guid, type, inSize, in, outSize, out, returned);
     simcard::Log("WlanIhvControl %lu", result);
     return result;
 }
