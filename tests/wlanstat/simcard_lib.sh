@@ -165,7 +165,7 @@ face_is() {
   local differ
   differ=$(compare -metric AE "$work/$name-a.png" "$work/$name-b.png" "$work/$name-diff.png" 2>&1 >/dev/null)
   rm -f "$work/$name-a.png" "$work/$name-b.png"
-  [ "$differ" = 0 ] && { rm -f "$work/$name-diff.png"; return 0; }
+  [ "$differ" = 0 ] && { rm -f "$work/$name-diff.png" "$work/$name-expected.bmp"; return 0; }
   echo "  $name: $differ pixels differ from what was expected (see $name-diff.png)"
   return 1
 }
