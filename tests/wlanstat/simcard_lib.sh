@@ -121,7 +121,7 @@ black=000000 grey=777777 green=5A7C0A pale=9A9A9A
 face_frame() {
   local label=$grey head=$pale
   [ "$1" = 1 ] && label=$black head=$green
-  cat <<SPEC
+  cat <<FACE
 bitmap 129 0 0
 text 23 76 $label 연결상태
 text 23 96 $label 이름
@@ -142,18 +142,18 @@ text 350 266 $label DNS 서버
 text 23 142 $head 무선AP 정보
 text 23 280 $head 송신/수신 프레임
 text 350 142 $head 무선랜카드 정보
-SPEC
+FACE
 }
 # A value line, left out when the value is empty: value KIND... TEXT.
 value() { [ -n "${*: -1}" ] && echo "$*"; }
 
-# Compares the window with the face drawn from the spec on stdin, everywhere but
+# Compares the window with the face drawn from the lines on stdin, everywhere but
 # the adapter list, the 닫기 button, the two title buttons and the rectangles
 # "x0,y0 x1,y1" given as arguments. Keeps both pictures and their difference.
 face_is() {
   local name=$1; shift
-  cat > "$work/$name.spec"
-  wine "$tool" face "$(winpath "$work/$name-expected.bmp")" "$(winpath "$exe")" "$(winpath "$work/$name.spec")" \
+  cat > "$work/$name.drawing"
+  wine "$tool" face "$(winpath "$work/$name-expected.bmp")" "$(winpath "$exe")" "$(winpath "$work/$name.drawing")" \
     >/dev/null 2>&1 || { echo "  the probe could not draw $name"; return 1; }
   shot "$name" || return 1
   local masks=(-fill black -draw "rectangle 12,39 416,65" -draw "rectangle 510,365 583,392"

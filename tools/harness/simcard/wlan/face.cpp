@@ -13,7 +13,7 @@ namespace simcard {
 
 namespace {
 
-// The words of a spec line after the first `skip`, and the rest as text.
+// The words of a drawing line after the first `skip`, and the rest as text.
 std::wstring Rest(const std::string& line, int skip) {
     std::size_t at = 0;
     for (int i = 0; i < skip; ++i) {
@@ -51,15 +51,15 @@ bool SaveBitmap(HDC dc, HBITMAP bitmap, const wchar_t* path) {
 
 }  // namespace
 
-int DrawFace(const wchar_t* outPath, const wchar_t* modulePath, const wchar_t* specPath) {
+int DrawFace(const wchar_t* outPath, const wchar_t* modulePath, const wchar_t* drawingPath) {
     HMODULE module = LoadLibraryExW(modulePath, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    HANDLE specFile = CreateFileW(specPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (module == nullptr || specFile == INVALID_HANDLE_VALUE) return 2;
-    std::string spec;
+    HANDLE drawingFile = CreateFileW(drawingPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (module == nullptr || drawingFile == INVALID_HANDLE_VALUE) return 2;
+    std::string drawing;
     char chunk[4096];
     DWORD got = 0;
-    while (ReadFile(specFile, chunk, sizeof chunk, &got, nullptr) && got > 0) spec.append(chunk, got);
-    CloseHandle(specFile);
+    while (ReadFile(drawingFile, chunk, sizeof chunk, &got, nullptr) && got > 0) drawing.append(chunk, got);
+    CloseHandle(drawingFile);
 
     HDC screen = GetDC(nullptr);
     HDC canvas = CreateCompatibleDC(screen);
@@ -74,7 +74,7 @@ int DrawFace(const wchar_t* outPath, const wchar_t* modulePath, const wchar_t* s
     SetBkMode(canvas, TRANSPARENT);
 
     int status = 0;
-    std::istringstream lines(spec);
+    std::istringstream lines(drawing);
     for (std::string line; std::getline(lines, line);) {
         std::istringstream w(line);
         std::string kind;

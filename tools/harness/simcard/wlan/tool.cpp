@@ -10,9 +10,9 @@
 //       picked ("*" for the one "ip" stands for), AdapterName, MAC, IPv4,
 //       mask, gateway, DHCP server (when DHCP is on), DNS 1, DNS 2,
 //       transmit speed (bit/s), connection name, description (UTF-8)
-//   simcard_tool face OUT.bmp MODULE SPEC
+//   simcard_tool face OUT.bmp MODULE DRAWING
 //       draws what a face should look like into a 594 x 398 bitmap file, from
-//       the bitmaps of MODULE and the UTF-8 lines of SPEC:
+//       the bitmaps of MODULE and the UTF-8 lines of DRAWING:
 //         bitmap ID X Y                 bitmap resource ID at (X, Y)
 //         text X Y RRGGBB TEXT          TextOut in 12-unit "gulim"
 //         box L T R B FLAGS RRGGBB TEXT DrawText into the rectangle
@@ -148,6 +148,6 @@ int wmain(int argc, wchar_t** argv) {
     if (argc == 4 && std::wstring(argv[1]) == L"install") return Install(argv[2], argv[3]);
     if (argc == 2 && std::wstring(argv[1]) == L"adapters") return Adapters();
     if (argc == 5 && std::wstring(argv[1]) == L"face") return simcard::DrawFace(argv[2], argv[3], argv[4]);
-    Out("usage: simcard_tool install SCENARIO BINARY | adapters | face OUT.bmp MODULE SPEC\n");
+    Out("usage: simcard_tool install SCENARIO BINARY | adapters | face OUT.bmp MODULE DRAWING\n");
     return 2;
 }
