@@ -16,6 +16,7 @@
 //                                            put back before a DC is released
 //   CImageList               image_list.h
 //   CWinApp, AfxGetApp, AfxMessageBox, AfxSocketInit, AfxGetResourceHandle  app.h
+//   fw::AccessibleFace       accessible.h    what a painted window shows, for screen readers
 //
 // A window class declares its message table inside the class:
 //
@@ -46,10 +47,12 @@
 // Other entries: ON_WM_DESTROY, ON_WM_CLOSE, ON_WM_LBUTTONDOWN, ON_WM_LBUTTONUP,
 // ON_WM_ERASEBKGND (BOOL OnEraseBkgnd(CDC*)), ON_WM_SYSCOMMAND (void OnSysCommand(UINT, LPARAM)),
 // ON_WM_TIMER (void OnTimer(UINT_PTR)), ON_WM_QUERYDRAGICON (HCURSOR OnQueryDragIcon()),
+// ON_WM_GETOBJECT (the accessible object built on DescribeAccessible),
 // ON_COMMAND(id, fn), ON_CONTROL(code, id, fn), ON_CBN_SELCHANGE(id, fn), ON_CBN_DROPDOWN(id, fn).
 //
 // Programs link the `framework` library and define one global CWinApp object;
 // the framework supplies wWinMain.
+#include "framework/accessible.h"
 #include "framework/app.h"
 #include "framework/controls.h"
 #include "framework/dc.h"

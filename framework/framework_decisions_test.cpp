@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "framework/accessible_rules.h"
 #include "framework/centering.h"
 #include "framework/message_box_style.h"
 #include "framework/object.h"
@@ -45,4 +46,29 @@ TEST(ObArray, KeepsPointersInOrderWithoutOwningThem) {
     EXPECT_THROW(arr.GetAt(2), std::out_of_range);
     arr.RemoveAll();
     EXPECT_EQ(arr.GetSize(), 0);
+}
+
+TEST(Accessible, NavigationStaysAmongTheChildren) {
+    EXPECT_EQ(NavigateAmong(3, 0, Nav::FirstChild), 1);
+    EXPECT_EQ(NavigateAmong(3, 0, Nav::LastChild), 3);
+    EXPECT_EQ(NavigateAmong(0, 0, Nav::FirstChild), -1);
+    EXPECT_EQ(NavigateAmong(3, 0, Nav::Next), -1);  // the window's siblings: not ours
+    EXPECT_EQ(NavigateAmong(3, 2, Nav::Next), 3);
+    EXPECT_EQ(NavigateAmong(3, 3, Nav::Next), -1);
+    EXPECT_EQ(NavigateAmong(3, 1, Nav::Previous), -1);
+    EXPECT_EQ(NavigateAmong(3, 2, Nav::Previous), 1);
+    EXPECT_EQ(NavigateAmong(3, 2, Nav::FirstChild), -1);
+    EXPECT_EQ(NavigateAmong(3, 4, Nav::Previous), -1);
+}
+
+TEST(Accessible, OnlyChangedNamesAreAnnounced) {
+    FaceChanges c = CompareNames({L"a", L"b", L"c"}, {L"a", L"b", L"c"});
+    EXPECT_FALSE(c.reordered);
+    EXPECT_TRUE(c.renamed.empty());
+    c = CompareNames({L"a", L"b", L"c"}, {L"a", L"B", L""});
+    EXPECT_FALSE(c.reordered);
+    EXPECT_EQ(c.renamed, (std::vector<long>{2, 3}));
+    c = CompareNames({L"a", L"b"}, {L"a", L"b", L"c"});
+    EXPECT_TRUE(c.reordered);
+    EXPECT_TRUE(c.renamed.empty());
 }

@@ -68,6 +68,12 @@ public:
         result_ = OnEraseBkgnd(&eraseDc_);                                                        \
         return true;                                                                              \
     }
+// LRESULT OnGetObject(WPARAM, LPARAM): the accessible object of the client area.
+#define ON_WM_GETOBJECT()                                                                         \
+    if (message_ == WM_GETOBJECT) {                                                               \
+        result_ = OnGetObject(wParam_, lParam_);                                                  \
+        return true;                                                                              \
+    }
 // HCURSOR OnQueryDragIcon()
 #define ON_WM_QUERYDRAGICON()                                                                     \
     if (message_ == WM_QUERYDRAGICON) {                                                           \

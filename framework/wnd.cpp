@@ -11,6 +11,7 @@ constexpr wchar_t kObjectProp[] = L"Quorix.CWnd";
 }  // namespace
 
 CWnd::~CWnd() {
+    CutAccessibleLink();
     // A bound window must not call into a dead object: give it its own procedure back.
     if (m_hWnd != nullptr && m_superProc != nullptr && ::IsWindow(m_hWnd)) {
         ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
@@ -24,6 +25,7 @@ CWnd* CWnd::FromHandlePermanent(HWND hwnd) noexcept {
 }
 
 HWND CWnd::Detach() noexcept {
+    CutAccessibleLink();
     HWND h = m_hWnd;
     if (h != nullptr && m_superProc != nullptr) {
         ::SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
@@ -132,6 +134,7 @@ LRESULT CALLBACK CWnd::StdWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     wnd->m_current = outer;
 
     if (message == WM_NCDESTROY) {
+        wnd->CutAccessibleLink();
         ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(wnd->m_superProc));
         ::RemovePropW(hwnd, kObjectProp);
         wnd->m_superProc = nullptr;

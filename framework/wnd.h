@@ -17,6 +17,11 @@
 
 class CFont;
 
+namespace fw {
+struct AccessibleFace;
+struct AccessibleLink;
+}  // namespace fw
+
 class CWnd : public CObject {
 public:
     CWnd() noexcept = default;
@@ -90,6 +95,10 @@ public:
     // Hands the message being handled to the window's own procedure.
     LRESULT Default();
 
+    // What a painted window shows, for assistive technology (accessible.h); asked
+    // at every call of its accessible object, on the window's thread.
+    virtual void DescribeAccessible(fw::AccessibleFace& face);
+
 protected:
     // Message-table entry point; the tables of message_map.h override it.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -110,6 +119,9 @@ protected:
     void OnTimer(UINT_PTR) { Default(); }
     BOOL OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
     HCURSOR OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
+    // The client area's accessible object, built on DescribeAccessible; any
+    // other object id goes to Default() (ON_WM_GETOBJECT).
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
     // Installs this object as the procedure of `hwnd` (used by subclassing and dialogs).
     void BindWindow(HWND hwnd);
@@ -117,7 +129,11 @@ protected:
     static LRESULT CALLBACK StdWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    // Leaves the accessible objects handed out answering "not connected".
+    void CutAccessibleLink() noexcept;
+
     WNDPROC m_superProc = nullptr;
     MSG m_current{};
     std::map<int, std::unique_ptr<CWnd>> m_itemWrappers;
+    std::shared_ptr<fw::AccessibleLink> m_accessible;
 };
