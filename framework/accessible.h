@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/wnd.h"
+
 namespace fw {
 
 struct AccessibleItem {
@@ -59,5 +61,16 @@ inline constexpr wchar_t kPressAction[] = L"누르기";
 // a name change for each item whose name differs (only those, so a window that
 // updates once a second floods no one), or a reorder when the items differ.
 void NotifyFaceChanges(HWND hwnd, const AccessibleFace& before, const AccessibleFace& after);
+
+// Runs `change` on `wnd` and announces what it changed in the window's face.
+template <typename Change>
+void ChangeFace(CWnd& wnd, Change&& change) {
+    AccessibleFace before;
+    wnd.DescribeAccessible(before);
+    change();
+    AccessibleFace after;
+    wnd.DescribeAccessible(after);
+    NotifyFaceChanges(wnd.GetSafeHwnd(), before, after);
+}
 
 }  // namespace fw

@@ -40,7 +40,8 @@ LRESULT CLinkViewDlg::OnStatusUpdated(WPARAM, LPARAM) {
     const bool enable = ComboEnabledFor(liveStatus.interfaceCount);
     if ((adapterCombo.IsWindowEnabled() != FALSE) != enable) adapterCombo.EnableWindow(enable);
 
-    shownStatus = liveStatus;
+    // Screen readers hear of the values that changed, and only of those.
+    fw::ChangeFace(*this, [this] { shownStatus = liveStatus; });
     Invalidate(TRUE);
     return 0;
 }

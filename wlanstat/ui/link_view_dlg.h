@@ -32,6 +32,8 @@ protected:
     void DrawIconFace(CDC* target);
     // Draws labels, heads, status line and values onto a DC that has panelFont selected.
     void PaintInfoPanel(PanelState state, CDC* dc);
+    // The painted face for screen readers, from the tables the painting uses.
+    void DescribeAccessible(fw::AccessibleFace& face) override;
 
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnPaint();
@@ -57,6 +59,7 @@ protected:
         ON_BN_CLICKED(IDC_CLOSE_BUTTON, OnCloseButton)
         ON_WM_MOUSEMOVE()
         ON_WM_DESTROY()
+        ON_WM_GETOBJECT()
     END_MSG_MAP()
 
 protected:

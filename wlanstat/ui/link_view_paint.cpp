@@ -41,7 +41,8 @@ void CLinkViewDlg::DrawFace(CDC* target) {
     PaintInfoPanel(state, &canvas);
     minimizeImages.Draw(&canvas, minimizeHover ? 1 : 0, CPoint(minimizeRect.left, minimizeRect.top), ILD_NORMAL);
     closeImages.Draw(&canvas, closeHover ? 1 : 0, CPoint(closeRect.left, closeRect.top), ILD_NORMAL);
-    canvas.BitBlt(464, 45, 107, 97, &picture, 0, 0, SRCCOPY);
+    const PixelRect& at = kStatePictureRect;
+    canvas.BitBlt(at.left, at.top, at.right - at.left, at.bottom - at.top, &picture, 0, 0, SRCCOPY);
     // The paint DC's update region clips this to what needs repainting.
     target->BitBlt(0, 0, kFaceWidth, kFaceHeight, &canvas, 0, 0, SRCCOPY);
 }

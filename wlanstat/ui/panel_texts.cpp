@@ -10,6 +10,12 @@ struct Placed {
     int x, y;
 };
 
+// The labels' rows, which the values beside them name.
+enum Row : int {
+    kStateRow, kNameRow, kDeviceRow, kSsidRow, kBssidRow, kChannelRow, kSpeedRow, kSignalRow, kTxRow, kRxRow,
+    kMacRow, kIpRow, kMaskRow, kGatewayRow, kDhcpRow, kDnsRow,
+};
+
 constexpr Placed kLabels[] = {
     {L"연결상태", 23, 76},     {L"이름", 23, 96},          {L"장치이름", 23, 116},
     {L"SSID", 24, 166},        {L"BSSID", 24, 186},        {L"채널", 24, 205},
@@ -42,17 +48,20 @@ class Builder {
 public:
     explicit Builder(std::vector<PanelText>& out) : out_(out) {}
 
-    void At(const std::wstring& text, int x, int y, PanelColor color) {
+    void At(const std::wstring& text, int x, int y, PanelColor color, int row,
+            PanelTextKind kind = PanelTextKind::Value) {
         if (text.empty()) return;
         PanelText t;
         t.text = text;
         t.x = x;
         t.y = y;
         t.color = color;
+        t.kind = kind;
+        t.row = row;
         out_.push_back(std::move(t));
     }
 
-    void In(const std::wstring& text, PixelRect box, unsigned format, PanelColor color) {
+    void In(const std::wstring& text, PixelRect box, unsigned format, PanelColor color, int row) {
         if (text.empty()) return;
         PanelText t;
         t.text = text;
@@ -62,6 +71,7 @@ public:
         t.fitted = true;
         t.box = box;
         t.format = format;
+        t.row = row;
         out_.push_back(std::move(t));
     }
 
@@ -99,32 +109,36 @@ std::vector<PanelText> PanelTexts(PanelState state, const wlanstat::AdapterStatu
     const PanelColor label = LabelColorOf(state);
     const PanelColor head = HeadColorOf(state);
 
-    for (const Placed& p : kLabels) b.At(p.text, p.x, p.y, label);
-    for (const Placed& p : kHeads) b.At(p.text, p.x, p.y, head);
+    int row = 0;
+    for (const Placed& p : kLabels) b.At(p.text, p.x, p.y, label, row++, PanelTextKind::Label);
+    row = 0;
+    for (const Placed& p : kHeads) b.At(p.text, p.x, p.y, head, row++, PanelTextKind::Head);
 
-    b.At(kStatusLines[state], 126, 76, label);
+    b.At(StatusLineOf(state), 126, 76, label, kStateRow);
     if (state == PANEL_NO_ADAPTER) return out;
 
     const bool connected = state == PANEL_CONNECTED;
-    b.At(s.friendlyName, 126, 97, label);
-    b.In(s.description, {126, 116, 462, 129}, kFitSingleLine, label);
+    b.At(s.friendlyName, 126, 97, label, kNameRow);
+    b.In(s.description, {126, 116, 462, 129}, kFitSingleLine, label, kDeviceRow);
     if (connected) {
-        b.In(s.ssid, {126, 164, 324, 179}, kFitSingleLineCentred, label);
-        b.At(s.bssid, 126, 186, label);
-        b.At(NonZeroNumberText(static_cast<std::int32_t>(s.channel)), 126, 205, label);
-        b.At(LinkSpeedText(s.linkSpeed, s.linkSpeedUnit), 126, 225, label);
-        b.At(NonZeroNumberText(s.rssi), 126, 245, label);
-        b.At(FrameCountText(s.txFrames), 126, 304, label);
-        b.At(FrameCountText(s.rxFrames), 126, 323, label);
+        b.In(s.ssid, {126, 164, 324, 179}, kFitSingleLineCentred, label, kSsidRow);
+        b.At(s.bssid, 126, 186, label, kBssidRow);
+        b.At(NonZeroNumberText(static_cast<std::int32_t>(s.channel)), 126, 205, label, kChannelRow);
+        b.At(LinkSpeedText(s.linkSpeed, s.linkSpeedUnit), 126, 225, label, kSpeedRow);
+        b.At(NonZeroNumberText(s.rssi), 126, 245, label, kSignalRow);
+        b.At(FrameCountText(s.txFrames), 126, 304, label, kTxRow);
+        b.At(FrameCountText(s.rxFrames), 126, 323, label, kRxRow);
     }
-    b.At(s.macAddress, 453, 166, label);
+    b.At(s.macAddress, 453, 166, label, kMacRow);
     if (connected) {
-        b.At(s.ipAddress, 453, 186, label);
-        b.At(s.subnetMask, 453, 206, label);
-        b.At(s.gateway, 453, 226, label);
-        b.At(s.dhcpServer, 453, 246, label);
-        b.At(s.dnsServer1, 453, 266, label);
-        b.At(s.dnsServer2, 453, 286, label);
+        b.At(s.ipAddress, 453, 186, label, kIpRow);
+        b.At(s.subnetMask, 453, 206, label, kMaskRow);
+        b.At(s.gateway, 453, 226, label, kGatewayRow);
+        b.At(s.dhcpServer, 453, 246, label, kDhcpRow);
+        b.At(s.dnsServer1, 453, 266, label, kDnsRow);
+        b.At(s.dnsServer2, 453, 286, label, kDnsRow);  // under the first, without a label of its own
     }
     return out;
 }
+
+std::wstring StatusLineOf(PanelState state) { return kStatusLines[state]; }

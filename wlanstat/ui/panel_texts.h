@@ -13,6 +13,8 @@
 inline constexpr unsigned kFitSingleLine = 0x8020;         // SINGLELINE | END_ELLIPSIS
 inline constexpr unsigned kFitSingleLineCentred = 0x8024;  // ... | VCENTER
 
+enum class PanelTextKind { Label, Head, Value };
+
 struct PanelText {
     std::wstring text;
     int x = 0, y = 0;  // top-left corner for TextOut
@@ -20,10 +22,18 @@ struct PanelText {
     bool fitted = false;  // drawn with DrawText into `box` instead of TextOut
     PixelRect box{};
     unsigned format = 0;
+    PanelTextKind kind = PanelTextKind::Value;
+    int row = 0;  // a label's or head's index in drawing order; a value's: its label's
 };
 
 // In drawing order. Empty values are left out: they would draw nothing.
 std::vector<PanelText> PanelTexts(PanelState state, const wlanstat::AdapterStatus& status);
+
+// The status line of each state, which is the value of the first label.
+std::wstring StatusLineOf(PanelState state);
+
+// Where the state picture is copied, over the panel.
+inline constexpr PixelRect kStatePictureRect{464, 45, 571, 142};
 
 // Value forms.
 std::wstring NonZeroNumberText(std::int32_t value);  // "%d", empty for 0
