@@ -221,7 +221,7 @@ TEST(AccessibleLife, AnObjectOutlivesTheWindowObjectToo) {
     LONG n = 0;
     EXPECT_EQ(acc->get_accChildCount(&n), CO_E_OBJNOTCONNECTED);
     IUnknown* unknown = nullptr;
-    ASSERT_EQ(acc->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown)), S_OK);
+    ASSERT_EQ(acc->QueryInterface(__uuidof(IUnknown), reinterpret_cast<void**>(&unknown)), S_OK);
     unknown->Release();
     acc.reset();
     ::DestroyWindow(hwnd);

@@ -17,6 +17,8 @@ public:
 
     BOOL OnInitDialog() override;
     HWND ResultWindow() const override { return m_hWnd; }
+    // The painted page for screen readers (page_accessible.cpp).
+    void DescribeAccessible(fw::AccessibleFace& face) override;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -35,6 +37,7 @@ protected:
         ON_BN_CLICKED(IDC_NEXT, OnButtons)
         ON_BN_CLICKED(IDCANCEL, OnButtons)
         ON_MESSAGE(WM_INSTALL_RESULT, OnInstallResult)
+        ON_WM_GETOBJECT()
     END_MSG_MAP()
 
 private:

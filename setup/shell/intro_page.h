@@ -15,6 +15,8 @@ public:
     CImageList m_minimiseImages;
 
     BOOL OnInitDialog() override;
+    // The painted page for screen readers (page_accessible.cpp).
+    void DescribeAccessible(fw::AccessibleFace& face) override;
 
 protected:
     void OnPaint();
@@ -31,5 +33,6 @@ protected:
         ON_WM_ERASEBKGND()
         ON_BN_CLICKED(IDC_NEXT, OnNext)
         ON_BN_CLICKED(IDCANCEL, OnCancelClicked)
+        ON_WM_GETOBJECT()
     END_MSG_MAP()
 };

@@ -32,6 +32,10 @@ void CPrevMgr::ShowPage(int k) {
             page->ShowWindow(SW_HIDE);
         }
     }
+    // Another page fills the frame: screen readers that keep the frame's tree
+    // read it again, starting where the new page took the focus.
+    if (k >= 0 && k < m_pages.GetSize() && Page(k)->m_hWnd != nullptr)
+        ::NotifyWinEvent(EVENT_OBJECT_REORDER, ::GetParent(Page(k)->m_hWnd), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void CPrevMgr::DrawBackground(CDC* target, UINT bitmapId) {

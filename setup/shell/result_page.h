@@ -9,6 +9,8 @@ public:
     CRespFail() : CSkinDialog(IDD_RESULT) {}
 
     BOOL OnInitDialog() override;
+    // The painted page for screen readers (page_accessible.cpp).
+    void DescribeAccessible(fw::AccessibleFace& face) override;
 
 protected:
     void OnPaint();
@@ -21,5 +23,6 @@ protected:
         ON_WM_MOUSEMOVE()
         ON_WM_LBUTTONDOWN()
         ON_BN_CLICKED(IDCANCEL, OnFinish)
+        ON_WM_GETOBJECT()
     END_MSG_MAP()
 };

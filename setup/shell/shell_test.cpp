@@ -15,98 +15,11 @@
 #include "setup/shell/installing_page.h"
 #include "setup/shell/page_manager.h"
 #include "setup/shell/result_page.h"
+#include "setup/shell/shell_test_support.h"
 
-// The installing page's seam: which worker it starts.
-struct InstallingPageTestAccess {
-    static void UseWorker(CNotiLowVersion& page, CNotiLowVersion::WorkerStarter start) { page.m_startWorker = start; }
-};
+using namespace shell_test;
 
 namespace {
-
-std::atomic<int> g_workerStarts{0};
-std::atomic<void*> g_workerArgument{nullptr};
-
-DWORD WINAPI RecordingWorker(LPVOID argument) {
-    g_workerArgument = argument;
-    ++g_workerStarts;
-    return 0;
-}
-
-HANDLE StartRecordingWorker(InstallResultTarget* target) {
-    return ::CreateThread(nullptr, 0, &RecordingWorker, target, 0, nullptr);
-}
-
-HANDLE NoThread(InstallResultTarget*) { return nullptr; }
-
-// Dispatches this thread's messages for `ms` milliseconds.
-void Pump(DWORD ms = 50) {
-    const DWORD end = ::GetTickCount() + ms;
-    do {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(5);
-    } while (static_cast<LONG>(end - ::GetTickCount()) > 0);
-}
-
-// A message box of the installer in this process: a dialog-class top-level
-// window captioned with the application name that is not `except`.
-HWND FindMessageBox(HWND except) {
-    struct Search {
-        HWND except, found;
-    } s{except, nullptr};
-    ::EnumWindows(
-        [](HWND h, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lp);
-            wchar_t cls[32] = {}, title[64] = {};
-            ::GetClassNameW(h, cls, 32);
-            ::GetWindowTextW(h, title, 64);
-            DWORD pid = 0;
-            ::GetWindowThreadProcessId(h, &pid);
-            if (h != s->except && pid == ::GetCurrentProcessId() && ::IsWindowVisible(h) &&
-                std::wstring(cls) == L"#32770" &&
-                std::wstring(title) == kInstallerName) {
-                s->found = h;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&s));
-    return s.found;
-}
-
-// Answers the next installer message box with `button`; reports its text.
-class BoxAnswerer {
-public:
-    BoxAnswerer(HWND frame, int button) {
-        thread_ = std::thread([this, frame, button] {
-            for (int i = 0; i < 500; ++i) {
-                if (HWND box = FindMessageBox(frame)) {
-                    wchar_t buf[128] = {};
-                    ::GetWindowTextW(::GetDlgItem(box, 0xFFFF), buf, 128);
-                    text = buf;
-                    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-                    return;
-                }
-                ::Sleep(10);
-            }
-        });
-    }
-    ~BoxAnswerer() { Join(); }
-    void Join() {
-        if (thread_.joinable()) thread_.join();
-    }
-    std::wstring text;
-
-private:
-    std::thread thread_;
-};
-
-struct TestApp : CWinApp {
-    TestApp() { SetAppName(kInstallerName); }
-};
 
 // Stands in for the frame as main window where a test only watches what pages ask of it.
 class MainRecorder : public CDialog {

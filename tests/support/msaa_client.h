@@ -68,7 +68,7 @@ inline VARIANT Child(long id) {
 
 inline Ref<IAccessible> ClientObject(HWND hwnd) {
     Ref<IAccessible> acc;
-    ::AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible, acc.put());
+    ::AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible), acc.put());
     return acc;
 }
 
@@ -117,7 +117,7 @@ inline Ref<IAccessible> ChildObject(IAccessible* acc, long id) {
     Ref<IAccessible> child;
     IDispatch* dispatch = nullptr;
     if (acc->get_accChild(Child(id), &dispatch) == S_OK && dispatch != nullptr) {
-        dispatch->QueryInterface(IID_IAccessible, child.put());
+        dispatch->QueryInterface(__uuidof(IAccessible), child.put());
         dispatch->Release();
     }
     return child;

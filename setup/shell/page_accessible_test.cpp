@@ -1,0 +1,204 @@
+// The installer's pages as a screen reader in this process sees them: what each
+// page lists and where, the image buttons' actions, the events of a page change,
+// and an object kept after the frame is gone.
+#include <gtest/gtest.h>
+
+#include "framework/afxwin.h"
+#include "setup/engine/install_result.h"
+#include "setup/res/resource_ids.h"
+#include "setup/shell/frame_dlg.h"
+#include "setup/shell/page_manager.h"
+#include "setup/shell/result_page.h"
+#include "setup/shell/shell_test_support.h"
+#include "tests/support/msaa_client.h"
+
+using namespace shell_test;
+
+namespace {
+
+class PageReader : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app.m_pMainWnd = &frame;
+        ASSERT_TRUE(frame.Create(IDD_FRAME));
+        ASSERT_NE(g_pPrevMgr, nullptr);
+        InstallingPageTestAccess::UseWorker(*installing(), &StartRecordingWorker);
+        Pump();
+    }
+    void TearDown() override {
+        if (::IsWindow(frame.m_hWnd)) frame.DestroyWindow();
+        delete g_pPrevMgr;
+        g_pPrevMgr = nullptr;
+        Pump(20);
+    }
+    CNotiLowVersion* installing() { return static_cast<CNotiLowVersion*>(g_pPrevMgr->Page(0)); }
+    CRespFail* result() { return static_cast<CRespFail*>(g_pPrevMgr->Page(1)); }
+    CIntro& intro() { return frame.m_intro; }
+    void PressNext() {
+        intro().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED),
+                            reinterpret_cast<LPARAM>(::GetDlgItem(intro().m_hWnd, IDC_NEXT)));
+        Pump();
+    }
+    void Deliver(WPARAM outcome) {
+        installing()->PostMessage(WM_INSTALL_RESULT, outcome, 0);
+        Pump();
+    }
+
+    msaa::Apartment apartment;
+    TestApp app;
+    CNorvikDlg frame;
+};
+
+}  // namespace
+
+namespace {
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+RECT Screen(HWND page, RECT r) {
+    ::MapWindowPoints(page, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+const long kButton = msaa::ControlRole(ROLE_SYSTEM_PUSHBUTTON);
+
+}  // namespace
+
+TEST_F(PageReader, TheIntroReadsItsLinesThenItsButtons) {
+    msaa::Ref<IAccessible> acc = msaa::ClientObject(intro().m_hWnd);
+    ASSERT_TRUE(acc);
+    EXPECT_EQ(msaa::Role(acc.get()), ROLE_SYSTEM_DIALOG);
+    EXPECT_EQ(msaa::Name(acc.get()), L"Quorix K4100ZT 설치를 시작합니다");
+    const std::vector<msaa::Element> expected{
+        {ROLE_SYSTEM_STATICTEXT, L"Quorix K4100ZT 설치를 시작합니다", false},
+        {ROLE_SYSTEM_STATICTEXT, L"Quorix을 이용해 주셔서 감사합니다.", false},
+        {ROLE_SYSTEM_STATICTEXT, L"K4100ZT 드라이버 설치를 시작합니다.", false},
+        {ROLE_SYSTEM_STATICTEXT, L"설치를 진행하시려면 '다음' 버튼을 클릭하세요.", false},
+        {ROLE_SYSTEM_PUSHBUTTON, L"최소화", false},
+        {ROLE_SYSTEM_PUSHBUTTON, L"닫기", false},
+        {kButton, L"다음 >", true},
+        {kButton, L"취소", true},
+    };
+    EXPECT_EQ(msaa::Children(acc.get()), expected);
+    EXPECT_EQ(msaa::DefaultAction(acc.get(), 5), L"누르기");
+    EXPECT_EQ(msaa::DefaultAction(acc.get(), 6), L"누르기");
+
+    // Lines where they are painted: x 187, from their y, as wide as the text.
+    const RECT title = msaa::Location(acc.get(), 1);
+    const RECT origin = Screen(intro().m_hWnd, {187, 51, 187, 51});
+    EXPECT_EQ(title.left, origin.left);
+    EXPECT_EQ(title.top, origin.top);
+    EXPECT_GT(title.right - title.left, 150);
+    EXPECT_GE(title.bottom - title.top, 14);
+    const RECT last = msaa::Location(acc.get(), 4);
+    EXPECT_EQ(last.top, Screen(intro().m_hWnd, {0, 126, 0, 0}).top);
+    EXPECT_TRUE(SameRect(msaa::Location(acc.get(), 5), Screen(intro().m_hWnd, {491, 10, 503, 22})));
+    EXPECT_TRUE(SameRect(msaa::Location(acc.get(), 6), Screen(intro().m_hWnd, {506, 10, 518, 22})));
+}
+
+TEST_F(PageReader, InstallingAndResultPagesReadWhatTheyShow) {
+    PressNext();
+    msaa::Ref<IAccessible> acc = msaa::ClientObject(installing()->m_hWnd);
+    ASSERT_TRUE(acc);
+    EXPECT_EQ(msaa::Name(acc.get()), L"K4100ZT 드라이버를 설치 중 입니다");
+    const std::vector<msaa::Element> installingExpected{
+        {ROLE_SYSTEM_STATICTEXT, L"K4100ZT 드라이버를 설치 중 입니다", false},
+        {ROLE_SYSTEM_STATICTEXT, L"K4100ZT 구동을 위한 드라이버를 설치하고 있습니다.", false},
+        {ROLE_SYSTEM_STATICTEXT, L"잠시만 기다려 주시기 바랍니다.", false},
+        {ROLE_SYSTEM_ANIMATION, L"설치 진행 중", false},
+        {ROLE_SYSTEM_PUSHBUTTON, L"최소화", false},
+        {ROLE_SYSTEM_PUSHBUTTON, L"닫기", false},
+        {kButton, L"다음 >", true},
+        {kButton, L"취소", true},
+    };
+    EXPECT_EQ(msaa::Children(acc.get()), installingExpected);
+    EXPECT_TRUE(SameRect(msaa::Location(acc.get(), 4), Screen(installing()->m_hWnd, {188, 203, 503, 286})));
+    EXPECT_EQ(msaa::State(acc.get(), 4) & STATE_SYSTEM_ANIMATED, STATE_SYSTEM_ANIMATED);
+    // A press on this close image only drags: it offers no action.
+    EXPECT_EQ(msaa::DefaultAction(acc.get(), 6), L"");
+    EXPECT_EQ(msaa::State(acc.get(), 6) & STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_UNAVAILABLE);
+    EXPECT_EQ(acc->accDoDefaultAction(msaa::Child(6)), DISP_E_MEMBERNOTFOUND);
+    msaa::Ref<IAccessible> next = msaa::ChildObject(acc.get(), 7);
+    ASSERT_TRUE(next);
+    EXPECT_EQ(msaa::State(next.get()) & STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_UNAVAILABLE);
+
+    Deliver(INSTALL_RESULT_UNSUPPORTED_OS);
+    acc = msaa::ClientObject(result()->m_hWnd);
+    ASSERT_TRUE(acc);
+    const std::vector<msaa::Element> unsupported{
+        {ROLE_SYSTEM_STATICTEXT, L"K4100ZT 드라이버 설치에 실패하였습니다", false},
+        {ROLE_SYSTEM_STATICTEXT, L"드라이버 설치에 실패하였습니다.", false},
+        {ROLE_SYSTEM_STATICTEXT, L"지원되지 않는 Windows 버전입니다.", false},
+        {ROLE_SYSTEM_STATICTEXT, L"K4100ZT 드라이버는 Windows 7/8/8.1/10을 지원합니다.", false},
+        {ROLE_SYSTEM_PUSHBUTTON, L"최소화", false},
+        {ROLE_SYSTEM_PUSHBUTTON, L"닫기", false},
+        {kButton, L"마침", true},
+    };
+    EXPECT_EQ(msaa::Children(acc.get()), unsupported);
+    EXPECT_EQ(msaa::Location(acc.get(), 2).top, Screen(result()->m_hWnd, {0, 239, 0, 0}).top);
+    g_pPrevMgr->m_resultCode = 0;  // the variant is read at every question, as at every paint
+    EXPECT_EQ(msaa::ChildCount(acc.get()), 6);
+    EXPECT_EQ(msaa::Name(acc.get(), 3), L"'마침' 버튼을 클릭하여 프로그램을 종료합니다.");
+}
+
+TEST_F(PageReader, ClosingImagesAskToExitAsAClickDoes) {
+    msaa::Ref<IAccessible> acc = msaa::ClientObject(intro().m_hWnd);
+    ASSERT_TRUE(acc);
+    {
+        BoxAnswerer no(frame.m_hWnd, IDNO);
+        ASSERT_EQ(acc->accDoDefaultAction(msaa::Child(6)), S_OK);  // returns before the box
+        Pump(300);
+        no.Join();
+        EXPECT_EQ(no.text, L"종료하시겠습니까?");
+    }
+    Pump();
+    EXPECT_TRUE(intro().IsWindowVisible());
+
+    ASSERT_EQ(acc->accDoDefaultAction(msaa::Child(5)), S_OK);
+    Pump();
+    EXPECT_TRUE(frame.IsIconic());
+    frame.ShowWindow(SW_RESTORE);
+    Pump();
+
+    PressNext();
+    Deliver(INSTALL_RESULT_SUCCESS);
+    msaa::Ref<IAccessible> page = msaa::ClientObject(result()->m_hWnd);
+    ASSERT_TRUE(page);
+    {
+        BoxAnswerer yes(frame.m_hWnd, IDYES);
+        ASSERT_EQ(msaa::Name(page.get(), 5), L"닫기");  // after the success page's three lines
+        ASSERT_EQ(page->accDoDefaultAction(msaa::Child(5)), S_OK);
+        Pump(300);
+    }
+    Pump();
+    EXPECT_FALSE(::IsWindow(frame.m_hWnd));
+    // Objects kept by a reader now answer that nothing is there.
+    LONG n = 0;
+    EXPECT_EQ(page->get_accChildCount(&n), CO_E_OBJNOTCONNECTED);
+    EXPECT_EQ(acc->accDoDefaultAction(msaa::Child(6)), CO_E_OBJNOTCONNECTED);
+}
+
+TEST_F(PageReader, APageChangeMovesTheFocusIntoTheNewPageAndReordersTheFrame) {
+    msaa::EventRecorder events(EVENT_OBJECT_REORDER, EVENT_OBJECT_FOCUS);
+    ASSERT_TRUE(events.Hooked());
+    auto focusedInside = [&](HWND page) {
+        for (const auto& e : events.Of(EVENT_OBJECT_FOCUS))
+            if (e.hwnd == page || ::IsChild(page, e.hwnd)) return true;
+        return false;
+    };
+    auto reorders = [&] {
+        int n = 0;
+        for (const auto& e : events.Of(EVENT_OBJECT_REORDER))
+            n += e.hwnd == frame.m_hWnd && e.object == OBJID_CLIENT && e.child == CHILDID_SELF;
+        return n;
+    };
+    PressNext();
+    EXPECT_TRUE(focusedInside(installing()->m_hWnd));
+    EXPECT_EQ(reorders(), 1);
+    events.events.clear();
+    Deliver(INSTALL_RESULT_FAILED);
+    EXPECT_TRUE(focusedInside(result()->m_hWnd));
+    EXPECT_EQ(reorders(), 1);
+}
