@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# wlanstat.exe as a screen reader in another process meets it, in the face of a
+# machine without a wireless card: the painted texts and image buttons are
+# there with their names, and the close image's default action ends the program.
+# Usage: accessible_probe.sh WLANSTAT.EXE MSAA_PROBE.EXE WINEPREFIX
+set -uo pipefail
+exe=$1
+probe=$2
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+export WINEPREFIX=$3 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+title="Quorix WiFi 상태보기"
+
+[ -n "${DISPLAY:-}" ] || { echo "SKIP: no X display (run under xvfb-run)"; exit 77; }
+"$root/tools/harness/make-prefix.sh" "$WINEPREFIX"
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+
+# Our wlanstat.exe processes: those of this prefix only.
+pids() {
+  local d
+  for d in /proc/[0-9]*; do
+    [ "$(cat "$d/comm" 2>/dev/null)" = wlanstat.exe ] || continue
+    tr '\0' '\n' < "$d/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "${d#/proc/}"
+  done
+}
+count() { pids | wc -l; }
+cleanup() { local p; for p in $(pids); do kill "$p" 2>/dev/null; done; }
+trap cleanup EXIT
+[ "$(count)" -eq 0 ] || { echo "another wlanstat.exe runs in this prefix"; exit 1; }
+
+wine "$exe" >/dev/null 2>&1 &
+tree=""
+for _ in $(seq 1 60); do
+  tree=$(wine "$probe" "$title" 2>/dev/null | tr -d '\r') && [ -n "$tree" ] && break
+  sleep 1
+done
+[ -n "$tree" ] || { fail "no accessible object for \"$title\""; exit 1; }
+echo "$tree"
+
+# role numbers: dialog 18, static text 41, grouping 20, graphic 40, push button 43
+expect() { grep -qxF "$1" <<<"$tree" && pass "$2" || fail "$2: no line \"$1\""; }
+expect "18	$title	" "the window, named by its title"
+expect "41	연결상태 무선 랜카드가 발견되지 않습니다	" "the status line with its label"
+expect "41	SSID	" "a label without a value, alone"
+expect "20	무선랜카드 정보	" "a section head as a group"
+expect "40	무선 랜카드가 발견되지 않습니다	" "the state picture, named by the state"
+expect "43	최소화	누르기" "the minimise image as a button"
+expect "43	닫기	누르기" "the close image as a button"
+[ "$(grep -c 'control$' <<<"$tree")" -eq 2 ] && pass "the list and 닫기 as the system's own objects" \
+  || fail "real controls: $(grep -c 'control$' <<<"$tree")"
+
+close=$(grep -n "^43	닫기	누르기\$" <<<"$tree" | cut -d: -f1)
+[ "$(wine "$probe" "$title" press $((close - 1)) 2>/dev/null | tr -d '\r')" = pressed ] || fail "close image not pressed"
+for _ in $(seq 1 50); do [ "$(count)" -eq 0 ] && break; sleep 0.2; done
+[ "$(count)" -eq 0 ] && pass "the close image's default action ended the program" || fail "still running"
+
+[ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
+echo "all checks passed"
