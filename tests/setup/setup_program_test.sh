@@ -2,10 +2,11 @@
 # Drives setup.exe under Wine as a user would, as Windows 7 and Windows 10:
 # intro, a second start, a drag, "다음 >", the installing page, the success
 # page, "마침" and the confirmation; then, shorter, the failure page (Windows 8.1,
-# nothing installed) and the unsupported-Windows page (Windows XP). Needs a display (ctest runs under
-# xvfb-run). Usage: setup_program_test.sh SETUP_EXE DPINST_X64_EXE PREFIX WORKDIR
+# nothing installed) and the unsupported-Windows page (Windows XP); with a probe, what
+# a screen reader reads on the intro and result pages. Needs a display (ctest runs under
+# xvfb-run). Usage: setup_program_test.sh SETUP_EXE DPINST_X64_EXE PREFIX WORKDIR [MSAA_PROBE_EXE]
 set -uo pipefail
-setup_exe=$1 dpinst_exe=$2 prefix=$3 work=$4
+setup_exe=$1 dpinst_exe=$2 prefix=$3 work=$4 probe=${5:-}
 here=$(cd "$(dirname "$0")" && pwd)
 "$here/../../tools/harness/make-prefix.sh" "$prefix"
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -59,6 +60,14 @@ click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 # Wine's message-box trace quotes each box's text, every non-ASCII character as
 # a backslash and four hex digits.
 box_said() { grep -qF "MSGBOX_OnInit L\"$2\"" "$1"; }
+
+# Whether a screen reader in another process finds line $2 ("role<TAB>name<TAB>
+# action") on the page shown; $1 names the check. Role 18 is a dialog, 41 a
+# static text, 43 a push button.
+reads() {
+  [ -n "$probe" ] || return 0
+  wine "$probe" "$title" 2>/dev/null | tr -d '\r' | grep -qxF "$2" || fail "a screen reader does not read $1"
+}
 already_running_text='Quorix LanCard Installer\ac00 \c774\bbf8 \c2e4\d589 \c911 \c785\b2c8\b2e4.'
 confirm_text='\c885\b8cc\d558\c2dc\aca0\c2b5\b2c8\ae4c?'
 
@@ -106,6 +115,8 @@ run_as() {
   shot "$frame" "$version-1-intro"
   [ "$(pixel "$frame" 300 30)" = "4B4B4B" ] || fail "$version: intro frame line at y 30"
   [ "$(pixel "$frame" 240 218)" = "CCD6E0" ] || fail "$version: intro illustration"
+  reads "$version: the intro's title" $'18\tQuorix K4100ZT 설치를 시작합니다\t'
+  reads "$version: the intro's close image" $'43\t닫기\t누르기'
 
   if [ "$mode" = full ]; then
   # A second start shows only its box and ends; the first stays on its page.
@@ -161,6 +172,8 @@ run_as() {
   if wait_pixel "$frame" "${marker[@]}" 60; then
     sleep 0.5
     shot "$frame" "$version-4-$outcome"
+    if [ "$outcome" = success ]; then reads "$version: the outcome" $'41\t드라이버 설치가 완료되었습니다.\t'
+    else reads "$version: the outcome" $'41\t드라이버 설치에 실패하였습니다.\t'; fi
   else
     shot "$frame" "$version-4-result"
     fail "$version: no $outcome page"
