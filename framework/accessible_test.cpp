@@ -216,6 +216,9 @@ TEST(AccessibleLife, AnObjectOutlivesTheWindowObjectToo) {
         acc = msaa::ClientObject(hwnd);
         ASSERT_TRUE(acc);
         EXPECT_EQ(msaa::ChildCount(acc.get()), 4);
+        // The hand-over left no reference behind: the client's is the only one.
+        EXPECT_EQ(acc->AddRef(), 2u);
+        acc->Release();
     }  // the object goes; its window stays, with the system's own procedure
     ASSERT_TRUE(::IsWindow(hwnd));
     LONG n = 0;
