@@ -17,10 +17,10 @@ public:
 
     BOOL OnInitDialog() override;
     HWND ResultWindow() const override { return m_hWnd; }
-    // The painted page for screen readers (page_accessible.cpp).
-    void DescribeAccessible(fw::AccessibleFace& face) override;
 
 protected:
+    // The painted page for screen readers (page_accessible.cpp).
+    void DescribeAccessible(fw::AccessibleFace& face) override;
     void DoDataExchange(CDataExchange* dx) override;
     void OnShowWindow(BOOL show, UINT status);
     void OnPaint();

@@ -15,10 +15,10 @@ public:
     CImageList m_minimiseImages;
 
     BOOL OnInitDialog() override;
-    // The painted page for screen readers (page_accessible.cpp).
-    void DescribeAccessible(fw::AccessibleFace& face) override;
 
 protected:
+    // The painted page for screen readers (page_accessible.cpp).
+    void DescribeAccessible(fw::AccessibleFace& face) override;
     void OnPaint();
     void OnMouseMove(UINT flags, CPoint point);
     void OnLButtonDown(UINT flags, CPoint point);

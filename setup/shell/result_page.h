@@ -9,10 +9,10 @@ public:
     CRespFail() : CSkinDialog(IDD_RESULT) {}
 
     BOOL OnInitDialog() override;
-    // The painted page for screen readers (page_accessible.cpp).
-    void DescribeAccessible(fw::AccessibleFace& face) override;
 
 protected:
+    // The painted page for screen readers (page_accessible.cpp).
+    void DescribeAccessible(fw::AccessibleFace& face) override;
     void OnPaint();
     void OnMouseMove(UINT flags, CPoint point);
     void OnLButtonDown(UINT flags, CPoint point);
