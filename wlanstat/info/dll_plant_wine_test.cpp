@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "framework/system_dll.h"
+#include "tests/support/msaa_client.h"
 #include "tests/support/planted_program.h"
 #include "wlanstat/info/system_wlan_client.h"
 
@@ -48,6 +49,12 @@ TEST(PlantedDll, NothingPlantedBesideWlanstatIsLoaded) {
         EXPECT_TRUE(plant::WaitUntil(30000, [&] { return wlanstat.HasModule(L"wlanapi.dll"); }));
         std::this_thread::sleep_for(std::chrono::milliseconds(2500));  // two more cycles
         EXPECT_TRUE(wlanstat.Running());
+        // A screen reader's question makes it load oleacc, which must come from System32.
+        msaa::Apartment apartment;
+        msaa::Ref<IAccessible> face = msaa::ClientObject(wlanstat.Window());
+        ASSERT_TRUE(face);
+        EXPECT_EQ(msaa::ChildCount(face.get()), 24);
+        EXPECT_TRUE(wlanstat.HasModule(L"oleacc.dll"));
     }
     EXPECT_EQ(folder.Loaded(), std::vector<std::wstring>{});
 }

@@ -8,6 +8,7 @@
 
 #include "framework/unique_handle.h"
 #include "setup/engine/win32_install_system.h"
+#include "tests/support/msaa_client.h"
 #include "tests/support/planted_program.h"
 
 namespace {
@@ -84,6 +85,14 @@ TEST(PlantedDll, NothingPlantedBesideSetupIsLoaded) {
             << "setup never showed its window (a plant taken while binding its imports?)";
         HWND next = nullptr;
         ASSERT_TRUE(plant::WaitUntil(10000, [&] { return (next = plant::FindControl(frame, L"다음 >")) != nullptr; }));
+        {
+            // A screen reader's question makes it load oleacc, which must come from System32.
+            msaa::Apartment apartment;
+            msaa::Ref<IAccessible> intro = msaa::ClientObject(GetParent(next));
+            ASSERT_TRUE(intro);
+            EXPECT_EQ(msaa::ChildCount(intro.get()), 8);
+            EXPECT_TRUE(setup.HasModule(L"oleacc.dll"));
+        }
         PostMessageW(GetParent(next), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(next), BN_CLICKED),
                      reinterpret_cast<LPARAM>(next));
         EXPECT_TRUE(plant::WaitUntil(60000, [&] { return plant::FindControl(frame, L"마침") != nullptr; }))
