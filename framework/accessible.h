@@ -65,6 +65,11 @@ void NotifyFaceChanges(HWND hwnd, const AccessibleFace& before, const Accessible
 // Runs `change` on `wnd` and announces what it changed in the window's face.
 template <typename Change>
 void ChangeFace(CWnd& wnd, Change&& change) {
+    // Describing costs a few text measurements; spare them while no one listens.
+    if (!::IsWinEventHookInstalled(EVENT_OBJECT_NAMECHANGE)) {
+        change();
+        return;
+    }
     AccessibleFace before;
     wnd.DescribeAccessible(before);
     change();
