@@ -7,6 +7,14 @@
 # Usage: simcard_connected.sh WLANSTAT.EXE WINEPREFIX WORK_DIR
 source "$(dirname "$0")/simcard_lib.sh" "$@"
 
+# What a screen reader in another process reads on the face, one "role<TAB>name<TAB>
+# action" line per item (role 41 is a static text, 40 a graphic); empty without the probe.
+probe=$QUORIX_WIN32_BUILD/tests/msaa_probe.exe
+reader_env=()
+reading=""
+listen() { reading=$([ -f "$probe" ] && env "${reader_env[@]}" wine "$probe" "$title" 2>/dev/null | tr -d '\r'); }
+heard() { [ ! -f "$probe" ] || grep -qxF "$1" <<<"$reading"; }
+
 eth=$(adapters | grep '^\*' | head -n 1)
 [ -n "$eth" ] || { fail "the IP helper lists no adapter"; finish; }
 guid=$(field "$eth" 2)
@@ -35,6 +43,12 @@ settled || fail "the viewer asks the card for nothing"
 check "connected face: every label, head and value in place" \
   face_is connected "${counter_masks[@]}" < <(connected_face "$eth" "Quorix Home" 02:1A:2B:3C:4D:5E 40 -58)
 check "one adapter: listed, the list disabled" list_disabled
+listen
+check "a screen reader hears the state with its label" heard $'41\t연결상태 무선 AP에 연결되어 있습니다\t'
+check "a screen reader hears each value with its label" heard $'41\tSSID Quorix Home\t'
+check "a screen reader hears the channel" heard $'41\t채널 40\t'
+check "a screen reader hears the signal" heard $'41\t신호세기[dbm] -58\t'
+check "a screen reader hears the state picture" heard $'40\t무선 AP에 연결되어 있습니다\t'
 if [ $counters = 1 ]; then
   first=$(import -window "$main" -crop 200x34+120+302 -depth 8 rgb:- | md5sum)
   check "Tx and Rx drawn" test "$(colour_count 120 302 200 34 '#000000')" -gt 0
@@ -81,6 +95,9 @@ SCENARIO
   settled
   check "the code-page-949 SSID reads 우리집 와이파이" \
     face_is korean "${counter_masks[@]}" < <(connected_face "$eth" "우리집 와이파이" 02:1A:2B:3C:4D:5E 40 -58)
+  reader_env=("${korean[@]}")
+  listen
+  check "a screen reader hears SSID 우리집 와이파이" heard $'41\tSSID 우리집 와이파이\t'
   close_viewer
 fi
 finish
