@@ -16,8 +16,9 @@ exec 9>"$lock"
 flock 9
 ready="$prefix/.quorix-ready"
 [ -f "$ready" ] && [ "$(cat "$ready")" = "$locale" ] && exit 0
-[ -f "$ready" ] || wineboot -i >/dev/null 2>&1 || true
-# The first program of a session has Wine update its code pages before this runs.
+# Wine updates the code pages as a session starts, before its first program runs:
+# a new prefix, or a fresh session once the prefix's programs have ended.
+if [ -f "$ready" ]; then wineserver -w; else wineboot -i >/dev/null 2>&1 || true; fi
 key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
 for face in gulim "MS Shell Dlg" "MS Shell Dlg 2" "MS 셸 대화 상자"; do
   wine reg add "$key" /v "$face" /d "Baekmuk Gulim" /f >/dev/null 2>&1
