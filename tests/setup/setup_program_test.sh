@@ -2,13 +2,18 @@
 # Drives setup.exe under Wine as a user would, as Windows 7 and Windows 10:
 # intro, a second start, a drag, "다음 >", the installing page, the success
 # page, "마침" and the confirmation; then, shorter, the failure page (Windows 8.1,
-# nothing installed) and the unsupported-Windows page (Windows XP); with a probe, what
-# a screen reader reads on the intro and result pages. Needs a display (ctest runs under
-# xvfb-run). Usage: setup_program_test.sh SETUP_EXE DPINST_X64_EXE PREFIX WORKDIR [MSAA_PROBE_EXE]
+# nothing installed) and the unsupported-Windows page (Windows XP). The machine
+# has the simulated card's device nodes: Windows 10 removes the card's and keeps
+# both decoys (also on a machine with the decoys only), Windows 7 leaves the tree
+# alone. Last, a whole Windows 10 run on a Korean system, whose boxes must draw
+# Hangul. With a probe, what a screen reader reads on the intro and result pages.
+# Needs a display (ctest runs under xvfb-run).
+# Usage: setup_program_test.sh SETUP_EXE DPINST_X64_EXE PREFIX WORKDIR DEVICES_EXE [MSAA_PROBE_EXE]
 set -uo pipefail
-setup_exe=$1 dpinst_exe=$2 prefix=$3 work=$4 probe=${5:-}
+setup_exe=$1 dpinst_exe=$2 prefix=$3 work=$4 devices_exe=$5 probe=${6:-}
 here=$(cd "$(dirname "$0")" && pwd)
-"$here/../../tools/harness/make-prefix.sh" "$prefix"
+harness=$here/../../tools/harness
+"$harness/make-prefix.sh" "$prefix"
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 title="Quorix LanCard Installer"
 screens=$work/screens
@@ -94,10 +99,11 @@ finish() {
 
 run_as() {
   # $5: the result page expected (success or failure); $6: "quick" skips the
-  # second start and the drag. An empty $3 means DPInst must not run at all.
-  local version=$1 exit_code=$2 package=$3 switches=$4 outcome=$5 mode=${6:-full}
-  echo "== $version"
-  local media="$work/media $version 설치"
+  # second start and the drag; $7 names the run's files (default: the version).
+  # An empty $3 means DPInst must not run at all.
+  local version=$1 exit_code=$2 package=$3 switches=$4 outcome=$5 mode=${6:-full} name=${7:-$1}
+  echo "== $name"
+  local media="$work/media $name 설치"
   rm -rf "$media"
   mkdir -p "$media/drivers"
   cp "$setup_exe" "$media/setup.exe"
@@ -106,36 +112,36 @@ run_as() {
   echo "$exit_code" > "$media/drivers/dpinst.exit"
   wine reg add 'HKCU\Software\Wine\AppDefaults\setup.exe' /v Version /d "$version" /f >/dev/null 2>&1
 
-  (cd "$media" && WINEDEBUG=trace+msgbox wine setup.exe >"$work/$version-first.log" 2>&1) &
+  (cd "$media" && WINEDEBUG=trace+msgbox,trace+setupapi wine setup.exe >"$work/$name-first.log" 2>&1) &
   local first=$!
-  wait_count 1 60 || { fail "$version: no installer window"; finish $first; return; }
+  wait_count 1 60 || { fail "$name: no installer window"; finish $first; return; }
   local frame
   frame=$(windows | head -n 1)
   sleep 1
-  shot "$frame" "$version-1-intro"
-  [ "$(pixel "$frame" 300 30)" = "4B4B4B" ] || fail "$version: intro frame line at y 30"
-  [ "$(pixel "$frame" 240 218)" = "CCD6E0" ] || fail "$version: intro illustration"
-  reads "$version: the intro's title" $'18\tQuorix K4100ZT 설치를 시작합니다\t'
-  reads "$version: the intro's close image" $'43\t닫기\t누르기'
+  shot "$frame" "$name-1-intro"
+  [ "$(pixel "$frame" 300 30)" = "4B4B4B" ] || fail "$name: intro frame line at y 30"
+  [ "$(pixel "$frame" 240 218)" = "CCD6E0" ] || fail "$name: intro illustration"
+  reads "$name: the intro's title" $'18\tQuorix K4100ZT 설치를 시작합니다\t'
+  reads "$name: the intro's close image" $'43\t닫기\t누르기'
 
   if [ "$mode" = full ]; then
   # A second start shows only its box and ends; the first stays on its page.
-  (cd "$media" && WINEDEBUG=trace+msgbox wine setup.exe >"$work/$version-second.log" 2>&1) &
+  (cd "$media" && WINEDEBUG=trace+msgbox wine setup.exe >"$work/$name-second.log" 2>&1) &
   local second=$!
   if wait_count 2 30; then
     local box
     box=$(other_window "$frame")
     sleep 0.5
-    shot "$box" "$version-2-already-running"
-    box_said "$work/$version-second.log" "$already_running_text" || fail "$version: the second start's box has another text"
-    press_box "$box" 164 57 1 || fail "$version: the second start's box did not close"
+    shot "$box" "$name-2-already-running"
+    box_said "$work/$name-second.log" "$already_running_text" || fail "$name: the second start's box has another text"
+    press_box "$box" 164 57 1 || fail "$name: the second start's box did not close"
   else
-    fail "$version: the second start showed no box"
+    fail "$name: the second start showed no box"
   fi
   local waited=0
   while kill -0 $second 2>/dev/null && [ $waited -lt 30 ]; do sleep 0.5; waited=$((waited + 1)); done
-  kill -0 $second 2>/dev/null && fail "$version: the second start did not end"
-  [ "$(pixel "$frame" 240 218)" = "CCD6E0" ] || fail "$version: the first installer left its intro"
+  kill -0 $second 2>/dev/null && fail "$name: the second start did not end"
+  [ "$(pixel "$frame" 240 218)" = "CCD6E0" ] || fail "$name: the first installer left its intro"
 
   # A drag in the top band moves the window, and the next click still counts.
   local before after
@@ -144,7 +150,7 @@ run_as() {
     mousemove --window "$frame" 340 60 mouseup 1
   sleep 0.5
   after=$(xdotool getwindowgeometry "$frame" | grep Position)
-  [ "$before" != "$after" ] || fail "$version: the drag did not move the window ($before)"
+  [ "$before" != "$after" ] || fail "$name: the drag did not move the window ($before)"
   fi
 
   # "다음 >": the installing page while the stand-in is held.
@@ -152,15 +158,15 @@ run_as() {
   click "$frame" 391 326
   if wait_pixel "$frame" 240 218 CCD6E0 20 not; then
     sleep 1.5
-    shot "$frame" "$version-3-installing"
+    shot "$frame" "$name-3-installing"
     # Enter, Esc and Alt+F4 do not end the installation (a click on the page
     # first, so the keys reach it).
     click "$frame" 300 200
     xdotool key Return Escape alt+F4
     sleep 1
-    [ "$(windows | wc -l)" -eq 1 ] || fail "$version: a key opened a box or closed the window"
+    [ "$(windows | wc -l)" -eq 1 ] || fail "$name: a key opened a box or closed the window"
   else
-    fail "$version: '다음 >' did not lead to the installing page"
+    fail "$name: '다음 >' did not lead to the installing page"
     finish $first
     return
   fi
@@ -171,25 +177,25 @@ run_as() {
   [ "$outcome" = failure ] && marker=(305 193 F2C12E)
   if wait_pixel "$frame" "${marker[@]}" 60; then
     sleep 0.5
-    shot "$frame" "$version-4-$outcome"
-    if [ "$outcome" = success ]; then reads "$version: the outcome" $'41\t드라이버 설치가 완료되었습니다.\t'
-    else reads "$version: the outcome" $'41\t드라이버 설치에 실패하였습니다.\t'; fi
+    shot "$frame" "$name-4-$outcome"
+    if [ "$outcome" = success ]; then reads "$name: the outcome" $'41\t드라이버 설치가 완료되었습니다.\t'
+    else reads "$name: the outcome" $'41\t드라이버 설치에 실패하였습니다.\t'; fi
   else
-    shot "$frame" "$version-4-result"
-    fail "$version: no $outcome page"
+    shot "$frame" "$name-4-result"
+    fail "$name: no $outcome page"
     finish $first
     return
   fi
   local wmedia expected
   if [ -z "$package" ]; then
-    [ -f "$media/drivers/dpinst.log" ] && fail "$version: DPInst ran on an unsupported Windows"
+    [ -f "$media/drivers/dpinst.log" ] && fail "$name: DPInst ran on an unsupported Windows"
   else
   wmedia=$(winepath -w "$media" 2>/dev/null)
   expected="command line: \"$wmedia\\drivers\\dpinst_x64.exe\" $switches /path \"$wmedia\\drivers\\$package\""
   if grep -qxF "$expected"$'\r' "$media/drivers/dpinst.log" 2>/dev/null || grep -qxF "$expected" "$media/drivers/dpinst.log" 2>/dev/null; then
     sed 's/^/  dpinst stand-in: /' "$media/drivers/dpinst.log"
   else
-    fail "$version: the stand-in did not record: $expected"
+    fail "$name: the stand-in did not record: $expected"
     cat "$media/drivers/dpinst.log" 2>/dev/null
   fi
   fi
@@ -200,23 +206,115 @@ run_as() {
     local ask
     ask=$(other_window "$frame")
     sleep 0.5
-    shot "$ask" "$version-5-confirm"
-    box_said "$work/$version-first.log" "$confirm_text" || fail "$version: '마침' asked something else"
-    press_box "$ask" 59 57 0 || fail "$version: the installer did not end after Yes"
+    shot "$ask" "$name-5-confirm"
+    box_said "$work/$name-first.log" "$confirm_text" || fail "$name: '마침' asked something else"
+    press_box "$ask" 59 57 0 || fail "$name: the installer did not end after Yes"
   else
-    fail "$version: '마침' did not ask"
+    fail "$name: '마침' did not ask"
   fi
   waited=0
   while kill -0 $first 2>/dev/null && [ $waited -lt 60 ]; do sleep 0.5; waited=$((waited + 1)); done
-  kill -0 $first 2>/dev/null && fail "$version: the process did not end"
+  kill -0 $first 2>/dev/null && fail "$name: the process did not end"
   finish $first
 }
 
+# ---- the simulated card's device nodes ----
+
+# Instance IDs in the order SetupAPI lists them: the PCI decoy before the card.
+pci_decoy='PCI\VEN_10EC&DEV_8179&SUBSYS_817910EC&REV_01\4&1A94E2D&0&00E0'
+card='PCI\VEN_10EC&DEV_8812&SUBSYS_881210EC&REV_01\4&2B7F3C1&0&00E1'
+usb_decoy='USB\VID_0BDA&PID_8812\00E04C881201'
+devices() { QUORIX_DEVICE_TOOL=$devices_exe "$harness/simcard/install-devices.sh" "$WINEPREFIX" "$@" || fail "install-devices $*"; }
+
+# Fails unless the present Net-class devices that SetupAPI lists (instance IDs in
+# its order) are $2.
+expect_tree() {
+  local listed got
+  listed=$(wine "$devices_exe" list 2>/dev/null | tr -d '\r')
+  got=$(cut -d'|' -f1 <<<"$listed" | paste -sd' ')
+  [ "$got" = "$2" ] || { fail "$1: the device tree holds '$got', not '$2'"; sed 's/^/  /' <<<"$listed"; }
+}
+
+# Wine lists every node as present whatever the flags, so the list the removal
+# asked for is read from SetupAPI's trace: the Net class, no enumerator, present
+# devices of the current profile.
+expect_list_request() {
+  grep -qF 'SetupDiGetClassDevsExW {4d36e972-e325-11ce-bfc1-08002be10318} (null) 0000000000000000 0x0000000a ' "$work/$1-first.log" ||
+    fail "$1: the removal did not ask SetupAPI for the present Net-class devices of the profile"
+}
+
+# ---- readable Hangul in message boxes ----
+
+hangul_font=/usr/share/fonts/truetype/baekmuk/gulim.ttf
+# Width of the black ink of image $1 in region $2 (WxH+X+Y); $3: grey level under which a pixel is ink.
+ink_width() { convert "$1" -crop "$2" +repage -colorspace Gray -threshold "${3:-40%}" -negate -trim -format %w info: 2>/dev/null; }
+# Width of text $2 as the Hangul font draws it $1 pixels to the em.
+font_width() { convert -font "$hangul_font" -pointsize "$1" -density 72 label:"$2" -colorspace Gray -threshold 40% -negate -trim -format %w info:; }
+# The message text of box picture $1: its black ink right of the icon, above the buttons.
+box_text() {
+  local w h
+  w=$(identify -format %w "$1"); h=$(identify -format %h "$1")
+  convert "$1" -crop "$((w - 45))x$((h - 36))+45+2" +repage -colorspace Gray -threshold 40% -trim +repage "$2"
+}
+# Widths of the label ink runs in the button row of box picture $1, pure black only
+# so that button edges do not count.
+button_runs() {
+  local h
+  h=$(identify -format %h "$1")
+  convert "$1" -crop "x16+0+$((h - 27))" +repage -colorspace Gray -threshold 1% -depth 8 txt:- 2>/dev/null |
+    awk -F'[,: ]+' 'NR > 1 && /#000000/ { ink[$1] = 1 }
+      END { start = -1
+            for (x = 0; x <= 4096; x++) if (x in ink) { if (start < 0) start = x; else if (x - last > 5) { print last - start + 1; start = x } last = x }
+            if (start >= 0) print last - start + 1 }'
+}
+# True when width $1 is what the Hangul font gives text $2 at the boxes' sizes (11
+# pixels to the em, 12 on a Korean system); empty boxes for missing glyphs are less
+# than half as wide.
+font_wide() {
+  [ -n "$1" ] && [ "$1" -ge $(($(font_width 11 "$2") - 2)) ] && [ "$1" -le $(($(font_width 12 "$2") + 8)) ]
+}
+# Fails unless box picture $2 shows message $3 and, when given, its last button
+# labelled $4 (not the default one, whose focus frame would count as ink) in the
+# Hangul font, not as empty boxes.
+expect_box_text() {
+  local name=$1 picture=$2 text=$3 label=${4:-} width run
+  box_text "$picture" "$work/box-text.png"
+  width=$(identify -format %w "$work/box-text.png" 2>/dev/null)
+  font_wide "$width" "$text" || fail "$name: the box's text is ${width:-no} pixels wide, not as the font draws '$text' ($picture)"
+  [ -z "$label" ] && return
+  run=$(button_runs "$picture" | tail -n 1)
+  font_wide "$run" "$label" || fail "$name: the last button's label is ${run:-no} pixels wide, not as the font draws '$label' ($picture)"
+}
+
+devices
 run_as win7 1 Win7X64 "/q /a /se /sh /f" success
+expect_tree win7 "$pci_decoy $card $usb_decoy"
 run_as win10 0 Win10X64 "/q /a /se /f" success
+expect_tree win10 "$pci_decoy $usb_decoy"
+expect_list_request win10
+# Without the card, nothing that merely resembles it goes.
+devices --without-card
+run_as win10 0 Win10X64 "/q /a /se /f" success quick win10-without-card
+expect_tree win10-without-card "$pci_decoy $usb_decoy"
 run_as win81 0 Win81X64 "/q /a /se /sh /f" failure quick
 run_as winxp 1 "" "" failure quick
 wine reg delete 'HKCU\Software\Wine\AppDefaults\setup.exe' /f >/dev/null 2>&1
+wineserver -w
+
+# The same machine as a Korean system (code page 949). Wine rewrites its font
+# settings when the code page changes; make-prefix.sh maps the fonts again.
+saved_lang=${LANG-}
+export LANG=ko_KR.UTF-8
+"$harness/make-prefix.sh" "$prefix" || fail "the prefix did not turn Korean"
+devices
+run_as win10 0 Win10X64 "/q /a /se /f" success full ko-win10
+expect_tree ko-win10 "$pci_decoy $usb_decoy"
+expect_box_text ko-win10 "$screens/ko-win10-2-already-running.png" 'Quorix LanCard Installer가 이미 실행 중 입니다.'
+expect_box_text ko-win10 "$screens/ko-win10-5-confirm.png" '종료하시겠습니까?' '아니요(N)'
+wine reg delete 'HKCU\Software\Wine\AppDefaults\setup.exe' /f >/dev/null 2>&1
+wineserver -w
+if [ -n "$saved_lang" ]; then export LANG=$saved_lang; else unset LANG; fi
+"$harness/make-prefix.sh" "$prefix"  # back as the other runs want it
 echo "screenshots: $screens"
 [ $failures -eq 0 ] && echo "PASS" || echo "$failures failure(s)"
 exit $((failures > 0))

@@ -1,18 +1,27 @@
 #!/usr/bin/env bash
 # Creates a 64-bit Wine prefix (which also runs i386 programs) for one build tree:
 # no Mono or Gecko prompts, and the Korean fonts the programs ask for mapped to Baekmuk.
+# The locale of the call decides the prefix's code pages (LANG=ko_KR.UTF-8: a Korean
+# system, code page 949). When they change, Wine rewrites the dialog font's substitute
+# (for Korean to "Gulim", which no installed font is called, so message boxes draw
+# Hangul and their Korean buttons as empty boxes); a call in another locale than the
+# last one therefore maps the fonts again.
 set -euo pipefail
 prefix=$1
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+locale=${LC_ALL:-${LC_CTYPE:-${LANG:-C}}}
 lock="$prefix.lock"
 mkdir -p "$(dirname "$prefix")"
 exec 9>"$lock"
 flock 9
-[ -f "$prefix/.quorix-ready" ] && exit 0
-wineboot -i >/dev/null 2>&1 || true
+ready="$prefix/.quorix-ready"
+[ -f "$ready" ] && [ "$(cat "$ready")" = "$locale" ] && exit 0
+# Wine updates the code pages as a session starts, before its first program runs:
+# a new prefix, or a fresh session once the prefix's programs have ended.
+if [ -f "$ready" ]; then wineserver -w; else wineboot -i >/dev/null 2>&1 || true; fi
 key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
 for face in gulim "MS Shell Dlg" "MS Shell Dlg 2" "MS 셸 대화 상자"; do
   wine reg add "$key" /v "$face" /d "Baekmuk Gulim" /f >/dev/null 2>&1
 done
 wineserver -w
-touch "$prefix/.quorix-ready"
+echo "$locale" >"$ready"
