@@ -13,6 +13,9 @@ export WINEPREFIX=${QUORIX_DEMO_PREFIX:-$root/build/demo-prefix}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 "$root/tools/harness/make-prefix.sh" "$WINEPREFIX"
 mkdir -p "$screens"
+simcard=$root/tools/harness/simcard
+devices_tool=$root/build/win64/tools/harness/simcard/devices/simcard_devices.exe
+card_tool=$root/build/win32/tools/harness/simcard/wlan/simcard_tool.exe
 
 # xvfb-run hands the server's cookie over in a file of its own making.
 headless() { [[ "${XAUTHORITY:-}" == */xvfb-run.* ]]; }
@@ -62,8 +65,8 @@ run_setup() {
   return 0
 }
 
-# The status viewer: under Wine it finds no wireless adapter. Headless, it is
-# pictured, its minimise button lit by the pointer, and closed with "닫기".
+# The status viewer, on the simulated card: connected. Headless, it is pictured,
+# its minimise button lit by the pointer, and closed with "닫기".
 run_wlanstat() {
   [ -f "$media/wlanstat.exe" ] || return 0
   echo "== wlanstat.exe"
@@ -85,8 +88,35 @@ run_wlanstat() {
   return 0
 }
 
+# The simulated card (tools/harness/simcard): its device node and two decoys for
+# setup to find, and, for wlanstat, one connected adapter on the IP helper's first
+# real adapter, with its WLAN service and traffic counters. Every run puts the
+# card's node back, so setup has one to remove again.
+install_card() {
+  echo "== the simulated card"
+  "$simcard/install-devices.sh" "$WINEPREFIX"
+  # The card's node is removed on Windows 10 only: setup runs as Windows 10.
+  wine reg add 'HKCU\Software\Wine\AppDefaults\setup.exe' /v Version /d win10 /f >/dev/null 2>&1
+  mkdir -p "$root/build"
+  cp "$simcard/demo.scenario" "$root/build/demo.scenario"
+  "$simcard/install-wlan.sh" "$WINEPREFIX" "$root/build/demo.scenario"
+  local guid
+  guid=$(wine "$card_tool" adapters 2>/dev/null | tr -d '\r' | awk -F'\t' '$1=="*" {print $2; exit}')
+  if [ -n "$guid" ]; then
+    "$simcard/install-counters.sh" "$WINEPREFIX" "$guid"
+  else
+    echo "  the IP helper lists no adapter with an IPv4 address: no addresses or counters"
+  fi
+}
+
+# The card's device tree as SetupAPI lists it, before and after setup.
+list_devices() { echo "  device nodes $1:"; wine "$devices_tool" list 2>/dev/null | tr -d '\r' | sed 's/^/    /'; }
+
 # One function per program, run in this order.
+install_card
 cd "$media"
+list_devices "before setup"
 run_setup
+list_devices "after setup (the card's node is gone, both decoys stay)"
 run_wlanstat
 wineserver -w || true
