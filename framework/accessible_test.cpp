@@ -55,7 +55,7 @@ protected:
         ASSERT_TRUE(acc);
     }
     void TearDown() override {
-        acc.reset();
+        acc.Reset();
         if (::IsWindow(dlg.m_hWnd)) dlg.DestroyWindow();
     }
     POINT Screen(int x, int y) {
@@ -66,41 +66,41 @@ protected:
 
     msaa::Apartment apartment;
     PaintedDialog dlg;
-    msaa::Ref<IAccessible> acc;
+    fw::ComPtr<IAccessible> acc;
 };
 
 }  // namespace
 
 TEST_F(Accessible, TheWindowListsItsPaintedItemsAndRealControlsInOrder) {
-    EXPECT_EQ(msaa::Role(acc.get()), ROLE_SYSTEM_DIALOG);
-    EXPECT_EQ(msaa::Name(acc.get()), L"칠한 창");
-    ASSERT_EQ(msaa::ChildCount(acc.get()), 4);
+    EXPECT_EQ(msaa::Role(acc.Get()), ROLE_SYSTEM_DIALOG);
+    EXPECT_EQ(msaa::Name(acc.Get()), L"칠한 창");
+    ASSERT_EQ(msaa::ChildCount(acc.Get()), 4);
     const std::vector<msaa::Element> expected{
         {ROLE_SYSTEM_STATICTEXT, L"첫 줄", false},
         {ROLE_SYSTEM_PUSHBUTTON, L"닫기", false},
         {msaa::ControlRole(ROLE_SYSTEM_PUSHBUTTON), L"OK", true},  // the system's own object for the button
         {ROLE_SYSTEM_PUSHBUTTON, L"최소화", false},
     };
-    EXPECT_EQ(msaa::Children(acc.get()), expected);
+    EXPECT_EQ(msaa::Children(acc.Get()), expected);
 
     // Painted places in screen coordinates; the window's own is its client area.
     const POINT origin = Screen(0, 0);
-    const RECT title = msaa::Location(acc.get(), 1);
+    const RECT title = msaa::Location(acc.Get(), 1);
     EXPECT_EQ(title.left, origin.x + 10);
     EXPECT_EQ(title.top, origin.y + 10);
     EXPECT_EQ(title.right, origin.x + 60);
     EXPECT_EQ(title.bottom, origin.y + 22);
     RECT client;
     ::GetClientRect(dlg.m_hWnd, &client);
-    const RECT self = msaa::Location(acc.get());
+    const RECT self = msaa::Location(acc.Get());
     EXPECT_EQ(self.left, origin.x);
     EXPECT_EQ(self.right - self.left, client.right);
 
-    EXPECT_EQ(msaa::State(acc.get(), 1), STATE_SYSTEM_READONLY | STATE_SYSTEM_INVISIBLE);
-    EXPECT_EQ(msaa::State(acc.get(), 2), STATE_SYSTEM_INVISIBLE);
-    EXPECT_EQ(msaa::State(acc.get(), 4), STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE);
+    EXPECT_EQ(msaa::State(acc.Get(), 1), STATE_SYSTEM_READONLY | STATE_SYSTEM_INVISIBLE);
+    EXPECT_EQ(msaa::State(acc.Get(), 2), STATE_SYSTEM_INVISIBLE);
+    EXPECT_EQ(msaa::State(acc.Get(), 4), STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE);
     dlg.hot = true;  // read afresh at every question
-    EXPECT_EQ(msaa::State(acc.get(), 2), STATE_SYSTEM_HOTTRACKED | STATE_SYSTEM_INVISIBLE);
+    EXPECT_EQ(msaa::State(acc.Get(), 2), STATE_SYSTEM_HOTTRACKED | STATE_SYSTEM_INVISIBLE);
 
     // Child ids outside 1..n and other variant types are refused.
     BSTR name = nullptr;
@@ -114,7 +114,7 @@ TEST_F(Accessible, TheWindowListsItsPaintedItemsAndRealControlsInOrder) {
 
 TEST_F(Accessible, HitTestingAndMovingFindTheSameChildren) {
     dlg.ShowWindow(SW_SHOW);  // hidden controls are not hit
-    EXPECT_EQ(msaa::State(acc.get(), 1), STATE_SYSTEM_READONLY);
+    EXPECT_EQ(msaa::State(acc.Get(), 1), STATE_SYSTEM_READONLY);
     VARIANT v;
     const POINT inTitle = Screen(20, 15);
     ASSERT_EQ(acc->accHitTest(inTitle.x, inTitle.y, &v), S_OK);
@@ -146,8 +146,8 @@ TEST_F(Accessible, HitTestingAndMovingFindTheSameChildren) {
 }
 
 TEST_F(Accessible, TheDefaultActionPressesWhereAClickWould) {
-    EXPECT_EQ(msaa::DefaultAction(acc.get(), 2), L"누르기");
-    EXPECT_EQ(msaa::DefaultAction(acc.get(), 4), L"");
+    EXPECT_EQ(msaa::DefaultAction(acc.Get(), 2), L"누르기");
+    EXPECT_EQ(msaa::DefaultAction(acc.Get(), 4), L"");
     EXPECT_EQ(acc->accDoDefaultAction(msaa::Child(4)), DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(acc->accDoDefaultAction(msaa::Child(1)), DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(acc->accDoDefaultAction(msaa::Child(2)), S_OK);
@@ -173,7 +173,7 @@ TEST_F(Accessible, OnlyChangedNamesAreAnnounced) {
     EXPECT_EQ(events.events[0].hwnd, dlg.m_hWnd);
     EXPECT_EQ(events.events[0].object, OBJID_CLIENT);
     EXPECT_EQ(events.events[0].child, 1);
-    EXPECT_EQ(msaa::Name(acc.get(), 1), L"둘째 줄");
+    EXPECT_EQ(msaa::Name(acc.Get(), 1), L"둘째 줄");
 }
 
 TEST_F(Accessible, AnObjectKeptAfterTheWindowIsGoneIsNotConnected) {
@@ -207,7 +207,7 @@ TEST_F(Accessible, AnObjectKeptAfterTheWindowIsGoneIsNotConnected) {
 
 TEST(AccessibleLife, AnObjectOutlivesTheWindowObjectToo) {
     msaa::Apartment apartment;
-    msaa::Ref<IAccessible> acc;
+    fw::ComPtr<IAccessible> acc;
     HWND hwnd = nullptr;
     {
         PaintedDialog dlg;
@@ -215,7 +215,7 @@ TEST(AccessibleLife, AnObjectOutlivesTheWindowObjectToo) {
         hwnd = dlg.m_hWnd;
         acc = msaa::ClientObject(hwnd);
         ASSERT_TRUE(acc);
-        EXPECT_EQ(msaa::ChildCount(acc.get()), 4);
+        EXPECT_EQ(msaa::ChildCount(acc.Get()), 4);
         // The hand-over left no reference behind: the client's is the only one.
         EXPECT_EQ(acc->AddRef(), 2u);
         acc->Release();
@@ -226,6 +226,6 @@ TEST(AccessibleLife, AnObjectOutlivesTheWindowObjectToo) {
     IUnknown* unknown = nullptr;
     ASSERT_EQ(acc->QueryInterface(__uuidof(IUnknown), reinterpret_cast<void**>(&unknown)), S_OK);
     unknown->Release();
-    acc.reset();
+    acc.Reset();
     ::DestroyWindow(hwnd);
 }

@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <memory>
 
+#include "framework/com_ptr.h"
 #include "framework/controls.h"
 #include "framework/unique_handle.h"
 #include "setup/picture/animation_playback.h"
-#include "setup/picture/com_ptr.h"
 #include "setup/picture/picture_decoder.h"
 #include "setup/res/resource_ids.h"
 
@@ -73,7 +73,7 @@ private:
     // Lets the suspended animation thread run (tests count or refuse it).
     DWORD(WINAPI* m_resumeThread)(HANDLE thread) = &::ResumeThread;
     fw::UniqueHandle m_animationThread;
-    picture::ComPtr<IPicture> m_stillPicture;
+    fw::ComPtr<IPicture> m_stillPicture;
     picture::PictureDecoder m_decoder = picture::OlePictureDecoder;  // tests stand in their own
     SIZE m_pictureSize{0, 0};
     int m_isGif = 0;

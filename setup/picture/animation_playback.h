@@ -12,15 +12,15 @@
 #include <mutex>
 #include <vector>
 
+#include "framework/com_ptr.h"
 #include "framework/unique_handle.h"
 #include "setup/picture/animation_loop.h"
-#include "setup/picture/com_ptr.h"
 #include "setup/picture/memory_canvas.h"
 
 namespace picture {
 
 struct GifFrame {
-    ComPtr<IPicture> picture;
+    fw::ComPtr<IPicture> picture;
     GifFrameInfo info;
 };
 

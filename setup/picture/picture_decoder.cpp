@@ -4,9 +4,9 @@ namespace picture {
 
 namespace {
 
-ComPtr<IPicture> DecodeStream(PictureDecoder decoder, HGLOBAL memory, LONG size, BOOL freeOnRelease) {
-    ComPtr<IPicture> result;
-    ComPtr<IStream> stream;
+fw::ComPtr<IPicture> DecodeStream(PictureDecoder decoder, HGLOBAL memory, LONG size, BOOL freeOnRelease) {
+    fw::ComPtr<IPicture> result;
+    fw::ComPtr<IStream> stream;
     if (FAILED(CreateStreamOnHGlobal(memory, freeOnRelease, stream.Put()))) {
         if (freeOnRelease) GlobalFree(memory);
         return result;
@@ -21,11 +21,11 @@ HRESULT OlePictureDecoder(IStream* stream, LONG size, IPicture** picture) {
     return OleLoadPicture(stream, size, FALSE, IID_IPicture, reinterpret_cast<void**>(picture));
 }
 
-ComPtr<IPicture> DecodeBorrowed(PictureDecoder decoder, HGLOBAL memory, LONG size) {
+fw::ComPtr<IPicture> DecodeBorrowed(PictureDecoder decoder, HGLOBAL memory, LONG size) {
     return DecodeStream(decoder, memory, size, FALSE);
 }
 
-ComPtr<IPicture> DecodeOwned(PictureDecoder decoder, HGLOBAL memory, LONG size) {
+fw::ComPtr<IPicture> DecodeOwned(PictureDecoder decoder, HGLOBAL memory, LONG size) {
     return DecodeStream(decoder, memory, size, TRUE);
 }
 

@@ -5,7 +5,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include "setup/picture/com_ptr.h"
+#include "framework/com_ptr.h"
 
 namespace picture {
 
@@ -15,9 +15,9 @@ using PictureDecoder = HRESULT (*)(IStream* stream, LONG size, IPicture** pictur
 HRESULT OlePictureDecoder(IStream* stream, LONG size, IPicture** picture);
 
 // Decodes `size` bytes of `memory`, which stays the caller's.
-ComPtr<IPicture> DecodeBorrowed(PictureDecoder decoder, HGLOBAL memory, LONG size);
+fw::ComPtr<IPicture> DecodeBorrowed(PictureDecoder decoder, HGLOBAL memory, LONG size);
 // Decodes `size` bytes of `memory`, which the stream frees whatever the outcome.
-ComPtr<IPicture> DecodeOwned(PictureDecoder decoder, HGLOBAL memory, LONG size);
+fw::ComPtr<IPicture> DecodeOwned(PictureDecoder decoder, HGLOBAL memory, LONG size);
 
 // The picture's HIMETRIC size in pixels of `dc`; {0, 0} when it cannot be read.
 SIZE PixelSize(IPicture* picture, HDC dc);

@@ -67,10 +67,10 @@ const long kButton = msaa::ControlRole(ROLE_SYSTEM_PUSHBUTTON);
 }  // namespace
 
 TEST_F(PageReader, TheIntroReadsItsLinesThenItsButtons) {
-    msaa::Ref<IAccessible> acc = msaa::ClientObject(intro().m_hWnd);
+    fw::ComPtr<IAccessible> acc = msaa::ClientObject(intro().m_hWnd);
     ASSERT_TRUE(acc);
-    EXPECT_EQ(msaa::Role(acc.get()), ROLE_SYSTEM_DIALOG);
-    EXPECT_EQ(msaa::Name(acc.get()), L"Quorix K4100ZT 설치를 시작합니다");
+    EXPECT_EQ(msaa::Role(acc.Get()), ROLE_SYSTEM_DIALOG);
+    EXPECT_EQ(msaa::Name(acc.Get()), L"Quorix K4100ZT 설치를 시작합니다");
     const std::vector<msaa::Element> expected{
         {ROLE_SYSTEM_STATICTEXT, L"Quorix K4100ZT 설치를 시작합니다", false},
         {ROLE_SYSTEM_STATICTEXT, L"Quorix을 이용해 주셔서 감사합니다.", false},
@@ -81,28 +81,28 @@ TEST_F(PageReader, TheIntroReadsItsLinesThenItsButtons) {
         {kButton, L"다음 >", true},
         {kButton, L"취소", true},
     };
-    EXPECT_EQ(msaa::Children(acc.get()), expected);
-    EXPECT_EQ(msaa::DefaultAction(acc.get(), 5), L"누르기");
-    EXPECT_EQ(msaa::DefaultAction(acc.get(), 6), L"누르기");
+    EXPECT_EQ(msaa::Children(acc.Get()), expected);
+    EXPECT_EQ(msaa::DefaultAction(acc.Get(), 5), L"누르기");
+    EXPECT_EQ(msaa::DefaultAction(acc.Get(), 6), L"누르기");
 
     // Lines where they are painted: x 187, from their y, as wide as the text.
-    const RECT title = msaa::Location(acc.get(), 1);
+    const RECT title = msaa::Location(acc.Get(), 1);
     const RECT origin = Screen(intro().m_hWnd, {187, 51, 187, 51});
     EXPECT_EQ(title.left, origin.left);
     EXPECT_EQ(title.top, origin.top);
     EXPECT_GT(title.right - title.left, 150);
     EXPECT_GE(title.bottom - title.top, 14);
-    const RECT last = msaa::Location(acc.get(), 4);
+    const RECT last = msaa::Location(acc.Get(), 4);
     EXPECT_EQ(last.top, Screen(intro().m_hWnd, {0, 126, 0, 0}).top);
-    EXPECT_TRUE(SameRect(msaa::Location(acc.get(), 5), Screen(intro().m_hWnd, {491, 10, 503, 22})));
-    EXPECT_TRUE(SameRect(msaa::Location(acc.get(), 6), Screen(intro().m_hWnd, {506, 10, 518, 22})));
+    EXPECT_TRUE(SameRect(msaa::Location(acc.Get(), 5), Screen(intro().m_hWnd, {491, 10, 503, 22})));
+    EXPECT_TRUE(SameRect(msaa::Location(acc.Get(), 6), Screen(intro().m_hWnd, {506, 10, 518, 22})));
 }
 
 TEST_F(PageReader, InstallingAndResultPagesReadWhatTheyShow) {
     PressNext();
-    msaa::Ref<IAccessible> acc = msaa::ClientObject(installing()->m_hWnd);
+    fw::ComPtr<IAccessible> acc = msaa::ClientObject(installing()->m_hWnd);
     ASSERT_TRUE(acc);
-    EXPECT_EQ(msaa::Name(acc.get()), L"K4100ZT 드라이버를 설치 중 입니다");
+    EXPECT_EQ(msaa::Name(acc.Get()), L"K4100ZT 드라이버를 설치 중 입니다");
     const std::vector<msaa::Element> installingExpected{
         {ROLE_SYSTEM_STATICTEXT, L"K4100ZT 드라이버를 설치 중 입니다", false},
         {ROLE_SYSTEM_STATICTEXT, L"K4100ZT 구동을 위한 드라이버를 설치하고 있습니다.", false},
@@ -113,16 +113,16 @@ TEST_F(PageReader, InstallingAndResultPagesReadWhatTheyShow) {
         {kButton, L"다음 >", true},
         {kButton, L"취소", true},
     };
-    EXPECT_EQ(msaa::Children(acc.get()), installingExpected);
-    EXPECT_TRUE(SameRect(msaa::Location(acc.get(), 4), Screen(installing()->m_hWnd, {188, 203, 503, 286})));
-    EXPECT_EQ(msaa::State(acc.get(), 4) & STATE_SYSTEM_ANIMATED, STATE_SYSTEM_ANIMATED);
+    EXPECT_EQ(msaa::Children(acc.Get()), installingExpected);
+    EXPECT_TRUE(SameRect(msaa::Location(acc.Get(), 4), Screen(installing()->m_hWnd, {188, 203, 503, 286})));
+    EXPECT_EQ(msaa::State(acc.Get(), 4) & STATE_SYSTEM_ANIMATED, STATE_SYSTEM_ANIMATED);
     // A press on this close image only drags: it offers no action.
-    EXPECT_EQ(msaa::DefaultAction(acc.get(), 6), L"");
-    EXPECT_EQ(msaa::State(acc.get(), 6) & STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_UNAVAILABLE);
+    EXPECT_EQ(msaa::DefaultAction(acc.Get(), 6), L"");
+    EXPECT_EQ(msaa::State(acc.Get(), 6) & STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_UNAVAILABLE);
     EXPECT_EQ(acc->accDoDefaultAction(msaa::Child(6)), DISP_E_MEMBERNOTFOUND);
-    msaa::Ref<IAccessible> next = msaa::ChildObject(acc.get(), 7);
+    fw::ComPtr<IAccessible> next = msaa::ChildObject(acc.Get(), 7);
     ASSERT_TRUE(next);
-    EXPECT_EQ(msaa::State(next.get()) & STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_UNAVAILABLE);
+    EXPECT_EQ(msaa::State(next.Get()) & STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_UNAVAILABLE);
 
     Deliver(INSTALL_RESULT_UNSUPPORTED_OS);
     acc = msaa::ClientObject(result()->m_hWnd);
@@ -136,15 +136,15 @@ TEST_F(PageReader, InstallingAndResultPagesReadWhatTheyShow) {
         {ROLE_SYSTEM_PUSHBUTTON, L"닫기", false},
         {kButton, L"마침", true},
     };
-    EXPECT_EQ(msaa::Children(acc.get()), unsupported);
-    EXPECT_EQ(msaa::Location(acc.get(), 2).top, Screen(result()->m_hWnd, {0, 239, 0, 0}).top);
+    EXPECT_EQ(msaa::Children(acc.Get()), unsupported);
+    EXPECT_EQ(msaa::Location(acc.Get(), 2).top, Screen(result()->m_hWnd, {0, 239, 0, 0}).top);
     g_pPrevMgr->m_resultCode = 0;  // the variant is read at every question, as at every paint
-    EXPECT_EQ(msaa::ChildCount(acc.get()), 6);
-    EXPECT_EQ(msaa::Name(acc.get(), 3), L"'마침' 버튼을 클릭하여 프로그램을 종료합니다.");
+    EXPECT_EQ(msaa::ChildCount(acc.Get()), 6);
+    EXPECT_EQ(msaa::Name(acc.Get(), 3), L"'마침' 버튼을 클릭하여 프로그램을 종료합니다.");
 }
 
 TEST_F(PageReader, ClosingImagesAskToExitAsAClickDoes) {
-    msaa::Ref<IAccessible> acc = msaa::ClientObject(intro().m_hWnd);
+    fw::ComPtr<IAccessible> acc = msaa::ClientObject(intro().m_hWnd);
     ASSERT_TRUE(acc);
     {
         BoxAnswerer no(frame.m_hWnd, IDNO);
@@ -164,11 +164,11 @@ TEST_F(PageReader, ClosingImagesAskToExitAsAClickDoes) {
 
     PressNext();
     Deliver(INSTALL_RESULT_SUCCESS);
-    msaa::Ref<IAccessible> page = msaa::ClientObject(result()->m_hWnd);
+    fw::ComPtr<IAccessible> page = msaa::ClientObject(result()->m_hWnd);
     ASSERT_TRUE(page);
     {
         BoxAnswerer yes(frame.m_hWnd, IDYES);
-        ASSERT_EQ(msaa::Name(page.get(), 5), L"닫기");  // after the success page's three lines
+        ASSERT_EQ(msaa::Name(page.Get(), 5), L"닫기");  // after the success page's three lines
         ASSERT_EQ(page->accDoDefaultAction(msaa::Child(5)), S_OK);
         Pump(300);
     }

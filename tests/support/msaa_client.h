@@ -6,42 +6,11 @@
 #include <oleacc.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "framework/com_ptr.h"
+
 namespace msaa {
-
-// Owns one COM reference.
-template <typename T>
-class Ref {
-public:
-    Ref() noexcept = default;
-    Ref(Ref&& o) noexcept : p_(std::exchange(o.p_, nullptr)) {}
-    Ref& operator=(Ref&& o) noexcept {
-        if (this != &o) {
-            reset();
-            p_ = std::exchange(o.p_, nullptr);
-        }
-        return *this;
-    }
-    Ref(const Ref&) = delete;
-    Ref& operator=(const Ref&) = delete;
-    ~Ref() { reset(); }
-    void reset() noexcept {
-        if (p_ != nullptr) p_->Release();
-        p_ = nullptr;
-    }
-    T* get() const noexcept { return p_; }
-    T* operator->() const noexcept { return p_; }
-    void** put() noexcept {
-        reset();
-        return reinterpret_cast<void**>(&p_);
-    }
-    explicit operator bool() const noexcept { return p_ != nullptr; }
-
-private:
-    T* p_ = nullptr;
-};
 
 // The calling thread in a single-threaded apartment for the life of a test.
 struct Apartment {
@@ -66,9 +35,9 @@ inline VARIANT Child(long id) {
     return v;
 }
 
-inline Ref<IAccessible> ClientObject(HWND hwnd) {
-    Ref<IAccessible> acc;
-    ::AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible), acc.put());
+inline fw::ComPtr<IAccessible> ClientObject(HWND hwnd) {
+    fw::ComPtr<IAccessible> acc;
+    ::AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), IID_PPV_ARGS(acc.Put()));
     return acc;
 }
 
@@ -113,11 +82,11 @@ inline long ChildCount(IAccessible* acc) {
 }
 
 // Child `id` as an object of its own (a real control); empty for a simple element.
-inline Ref<IAccessible> ChildObject(IAccessible* acc, long id) {
-    Ref<IAccessible> child;
+inline fw::ComPtr<IAccessible> ChildObject(IAccessible* acc, long id) {
+    fw::ComPtr<IAccessible> child;
     IDispatch* dispatch = nullptr;
     if (acc->get_accChild(Child(id), &dispatch) == S_OK && dispatch != nullptr) {
-        dispatch->QueryInterface(__uuidof(IAccessible), child.put());
+        dispatch->QueryInterface(IID_PPV_ARGS(child.Put()));
         dispatch->Release();
     }
     return child;
@@ -134,8 +103,8 @@ struct Element {
 inline std::vector<Element> Children(IAccessible* acc) {
     std::vector<Element> out;
     for (long id = 1; id <= ChildCount(acc); ++id) {
-        if (Ref<IAccessible> child = ChildObject(acc, id))
-            out.push_back({Role(child.get()), Name(child.get()), true});
+        if (fw::ComPtr<IAccessible> child = ChildObject(acc, id))
+            out.push_back({Role(child.Get()), Name(child.Get()), true});
         else
             out.push_back({Role(acc, id), Name(acc, id), false});
     }

@@ -41,19 +41,19 @@ int wmain(int argc, wchar_t** argv) {
     HWND top = ::FindWindowW(nullptr, argv[1]);
     if (top == nullptr) return 2;
     msaa::Apartment apartment;
-    msaa::Ref<IAccessible> acc = msaa::ClientObject(PaintedWindow(top));
+    fw::ComPtr<IAccessible> acc = msaa::ClientObject(PaintedWindow(top));
     if (!acc) return 3;
     if (argc >= 4 && std::wstring(argv[2]) == L"press") {
         const HRESULT hr = acc->accDoDefaultAction(msaa::Child(std::wcstol(argv[3], nullptr, 10)));
         Write(SUCCEEDED(hr) ? L"pressed" : L"refused");
         return 0;
     }
-    Write(std::to_wstring(msaa::Role(acc.get())) + L"\t" + msaa::Name(acc.get()) + L"\t");
+    Write(std::to_wstring(msaa::Role(acc.Get())) + L"\t" + msaa::Name(acc.Get()) + L"\t");
     long id = 0;
-    for (const msaa::Element& e : msaa::Children(acc.get())) {
+    for (const msaa::Element& e : msaa::Children(acc.Get())) {
         ++id;
         Write(std::to_wstring(e.role) + L"\t" + e.name + L"\t" +
-              (e.control ? std::wstring(L"control") : msaa::DefaultAction(acc.get(), id)));
+              (e.control ? std::wstring(L"control") : msaa::DefaultAction(acc.Get(), id)));
     }
     return 0;
 }

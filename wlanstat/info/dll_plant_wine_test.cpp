@@ -51,9 +51,9 @@ TEST(PlantedDll, NothingPlantedBesideWlanstatIsLoaded) {
         EXPECT_TRUE(wlanstat.Running());
         // A screen reader's question makes it load oleacc, which must come from System32.
         msaa::Apartment apartment;
-        msaa::Ref<IAccessible> face = msaa::ClientObject(wlanstat.Window());
+        fw::ComPtr<IAccessible> face = msaa::ClientObject(wlanstat.Window());
         ASSERT_TRUE(face);
-        EXPECT_EQ(msaa::ChildCount(face.get()), 24);
+        EXPECT_EQ(msaa::ChildCount(face.Get()), 24);
         EXPECT_TRUE(wlanstat.HasModule(L"oleacc.dll"));
     }
     EXPECT_EQ(folder.Loaded(), std::vector<std::wstring>{});

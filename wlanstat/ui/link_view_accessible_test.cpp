@@ -42,7 +42,7 @@ protected:
         ASSERT_TRUE(acc);
     }
     void TearDown() override {
-        acc.reset();
+        acc.Reset();
         if (::IsWindow(dlg.m_hWnd)) dlg.DestroyWindow();
     }
 
@@ -67,7 +67,7 @@ protected:
 
     msaa::Apartment apartment;
     QuietDlg dlg;
-    msaa::Ref<IAccessible> acc;
+    fw::ComPtr<IAccessible> acc;
 };
 
 constexpr long kFirstPanelItem = 1, kSsid = 5, kDns = 19, kPicture = 20, kMinimise = 21, kCloseImage = 22,
@@ -80,10 +80,10 @@ bool SameRect(const RECT& a, const RECT& b) {
 }  // namespace
 
 TEST_F(StatusDialogReader, NoAdapterFaceReadsTheStatusAndBareLabels) {
-    EXPECT_EQ(msaa::Role(acc.get()), ROLE_SYSTEM_DIALOG);
-    EXPECT_EQ(msaa::Name(acc.get()), L"Quorix WiFi 상태보기");
-    ASSERT_EQ(msaa::ChildCount(acc.get()), 24);
-    const std::vector<msaa::Element> children = msaa::Children(acc.get());
+    EXPECT_EQ(msaa::Role(acc.Get()), ROLE_SYSTEM_DIALOG);
+    EXPECT_EQ(msaa::Name(acc.Get()), L"Quorix WiFi 상태보기");
+    ASSERT_EQ(msaa::ChildCount(acc.Get()), 24);
+    const std::vector<msaa::Element> children = msaa::Children(acc.Get());
     EXPECT_EQ(children[0], (msaa::Element{ROLE_SYSTEM_STATICTEXT, L"연결상태 무선 랜카드가 발견되지 않습니다", false}));
     EXPECT_EQ(children[1], (msaa::Element{ROLE_SYSTEM_STATICTEXT, L"이름", false}));
     EXPECT_EQ(children[3], (msaa::Element{ROLE_SYSTEM_GROUPING, L"무선AP 정보", false}));
@@ -93,28 +93,28 @@ TEST_F(StatusDialogReader, NoAdapterFaceReadsTheStatusAndBareLabels) {
     EXPECT_EQ(children[kCloseImage - 1], (msaa::Element{ROLE_SYSTEM_PUSHBUTTON, L"닫기", false}));
     EXPECT_EQ(children[kCombo - 1], (msaa::Element{msaa::ControlRole(ROLE_SYSTEM_COMBOBOX), L"", true}));
     EXPECT_EQ(children[kCloseButton - 1], (msaa::Element{msaa::ControlRole(ROLE_SYSTEM_PUSHBUTTON), L"닫기", true}));
-    EXPECT_EQ(msaa::DefaultAction(acc.get(), kMinimise), L"누르기");
-    EXPECT_EQ(msaa::DefaultAction(acc.get(), kCloseImage), L"누르기");
-    EXPECT_EQ(msaa::DefaultAction(acc.get(), kSsid), L"");
+    EXPECT_EQ(msaa::DefaultAction(acc.Get(), kMinimise), L"누르기");
+    EXPECT_EQ(msaa::DefaultAction(acc.Get(), kCloseImage), L"누르기");
+    EXPECT_EQ(msaa::DefaultAction(acc.Get(), kSsid), L"");
 }
 
 TEST_F(StatusDialogReader, ConnectedFaceReadsLabelsWithValuesWherePainted) {
     Update(wlanstat::SampleStatus(1, 1));
-    ASSERT_EQ(msaa::ChildCount(acc.get()), 24);
-    EXPECT_EQ(msaa::Name(acc.get(), kFirstPanelItem), L"연결상태 무선 AP에 연결되어 있습니다");
-    EXPECT_EQ(msaa::Name(acc.get(), kSsid), L"SSID office");
-    EXPECT_EQ(msaa::Name(acc.get(), kDns), L"DNS 서버 168.126.63.1 168.126.63.2");
-    EXPECT_EQ(msaa::Name(acc.get(), kPicture), L"무선 AP에 연결되어 있습니다");
+    ASSERT_EQ(msaa::ChildCount(acc.Get()), 24);
+    EXPECT_EQ(msaa::Name(acc.Get(), kFirstPanelItem), L"연결상태 무선 AP에 연결되어 있습니다");
+    EXPECT_EQ(msaa::Name(acc.Get(), kSsid), L"SSID office");
+    EXPECT_EQ(msaa::Name(acc.Get(), kDns), L"DNS 서버 168.126.63.1 168.126.63.2");
+    EXPECT_EQ(msaa::Name(acc.Get(), kPicture), L"무선 AP에 연결되어 있습니다");
 
     // The SSID's label at (24, 166) and its value's box (126, 164)-(324, 179) together.
-    EXPECT_TRUE(SameRect(msaa::Location(acc.get(), kSsid), Screen({24, 164, 324, 179})));
-    EXPECT_TRUE(SameRect(msaa::Location(acc.get(), kPicture), Screen({464, 45, 571, 142})));
-    EXPECT_TRUE(SameRect(msaa::Location(acc.get(), kMinimise), Screen({556, 10, 568, 22})));
-    EXPECT_TRUE(SameRect(msaa::Location(acc.get(), kCloseImage), Screen({571, 10, 583, 22})));
+    EXPECT_TRUE(SameRect(msaa::Location(acc.Get(), kSsid), Screen({24, 164, 324, 179})));
+    EXPECT_TRUE(SameRect(msaa::Location(acc.Get(), kPicture), Screen({464, 45, 571, 142})));
+    EXPECT_TRUE(SameRect(msaa::Location(acc.Get(), kMinimise), Screen({556, 10, 568, 22})));
+    EXPECT_TRUE(SameRect(msaa::Location(acc.Get(), kCloseImage), Screen({571, 10, 583, 22})));
     RECT button;
     ::GetWindowRect(::GetDlgItem(dlg.m_hWnd, IDC_CLOSE_BUTTON), &button);
-    EXPECT_TRUE(SameRect(msaa::Location(acc.get(), kCloseButton), button));
-    const RECT dns = msaa::Location(acc.get(), kDns);  // the label and both servers below it
+    EXPECT_TRUE(SameRect(msaa::Location(acc.Get(), kCloseButton), button));
+    const RECT dns = msaa::Location(acc.Get(), kDns);  // the label and both servers below it
     EXPECT_EQ(dns.left, Screen({350, 266, 0, 0}).left);
     EXPECT_GE(dns.bottom, Screen({0, 0, 0, 298}).bottom);
 
@@ -145,7 +145,7 @@ TEST_F(StatusDialogReader, UpdatesAnnounceOnlyTheValuesThatChanged) {
     EXPECT_EQ(events.events[0].hwnd, dlg.m_hWnd);
     EXPECT_EQ(events.events[0].object, OBJID_CLIENT);
     EXPECT_EQ(events.events[0].child, kSsid);
-    EXPECT_EQ(msaa::Name(acc.get(), kSsid), L"SSID 카페 5G");
+    EXPECT_EQ(msaa::Name(acc.Get(), kSsid), L"SSID 카페 5G");
 
     // Losing the link renames the status line, the picture and every value.
     events.events.clear();

@@ -88,9 +88,9 @@ TEST(PlantedDll, NothingPlantedBesideSetupIsLoaded) {
         {
             // A screen reader's question makes it load oleacc, which must come from System32.
             msaa::Apartment apartment;
-            msaa::Ref<IAccessible> intro = msaa::ClientObject(GetParent(next));
+            fw::ComPtr<IAccessible> intro = msaa::ClientObject(GetParent(next));
             ASSERT_TRUE(intro);
-            EXPECT_EQ(msaa::ChildCount(intro.get()), 8);
+            EXPECT_EQ(msaa::ChildCount(intro.Get()), 8);
             EXPECT_TRUE(setup.HasModule(L"oleacc.dll"));
         }
         PostMessageW(GetParent(next), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(next), BN_CLICKED),

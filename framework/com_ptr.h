@@ -4,7 +4,7 @@
 
 #include <utility>
 
-namespace picture {
+namespace fw {
 
 template <typename T>
 class ComPtr {
@@ -36,4 +36,4 @@ private:
     T* p_ = nullptr;
 };
 
-}  // namespace picture
+}  // namespace fw
