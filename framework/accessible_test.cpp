@@ -4,22 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "framework/afxwin.h"
+#include "tests/support/message_pump.h"
 #include "tests/support/msaa_client.h"
 
 namespace {
 
-// Dispatches this thread's messages for `ms` milliseconds.
-void Pump(DWORD ms = 30) {
-    const DWORD end = ::GetTickCount() + ms;
-    do {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(5);
-    } while (static_cast<LONG>(end - ::GetTickCount()) > 0);
-}
+using testpump::Pump;
 
 // Template 100 with a painted title, a painted close image and its real OK button.
 class PaintedDialog : public CDialog {

@@ -10,6 +10,7 @@
 
 #include "setup/shell/installer_app.h"
 #include "setup/shell/installing_page.h"
+#include "tests/support/message_pump.h"
 
 // The installing page's seam: which worker it starts.
 struct InstallingPageTestAccess {
@@ -34,17 +35,7 @@ inline HANDLE StartRecordingWorker(InstallResultTarget* target) {
 inline HANDLE NoThread(InstallResultTarget*) { return nullptr; }
 
 // Dispatches this thread's messages for `ms` milliseconds.
-inline void Pump(DWORD ms = 50) {
-    const DWORD end = ::GetTickCount() + ms;
-    do {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(5);
-    } while (static_cast<LONG>(end - ::GetTickCount()) > 0);
-}
+inline void Pump(DWORD ms = 50) { testpump::Pump(ms); }
 
 // A message box of the installer in this process: a dialog-class top-level
 // window captioned with the application name that is not `except`.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "tests/support/message_pump.h"
 #include "tests/support/msaa_client.h"
 #include "wlanstat/ui/link_view_dlg.h"
 #include "wlanstat/ui/sample_status.h"
@@ -22,17 +23,7 @@ protected:
     void StartWorker() override {}
 };
 
-void Pump(DWORD ms = 30) {
-    const DWORD end = ::GetTickCount() + ms;
-    do {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(5);
-    } while (static_cast<LONG>(end - ::GetTickCount()) > 0);
-}
+using testpump::Pump;
 
 class StatusDialogReader : public ::testing::Test {
 protected:
