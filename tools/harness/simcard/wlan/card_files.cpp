@@ -7,26 +7,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "framework/unique_handle.h"
+
 namespace simcard {
-
-namespace {
-
-class File {
-public:
-    explicit File(HANDLE h) : h_(h) {}
-    ~File() {
-        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-    }
-    File(const File&) = delete;
-    File& operator=(const File&) = delete;
-    HANDLE get() const { return h_; }
-    explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE h_;
-};
-
-}  // namespace
 
 std::wstring ScenarioPath() {
     wchar_t path[MAX_PATH] = {};
@@ -41,8 +24,8 @@ Scenario LoadScenario() {
     const std::wstring path = ScenarioPath();
     std::string text;
     if (!path.empty()) {
-        File f(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, 0, nullptr));
+        fw::UniqueHandle f(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, 0, nullptr));
         char buffer[4096];
         DWORD got = 0;
         while (f && ReadFile(f.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
@@ -63,8 +46,9 @@ void Log(const char* format, ...) {
     va_end(args);
     n = m < 0 ? n : std::min<int>(n + m, sizeof line - 2);
     line[n++] = '\n';
-    File f(CreateFileW((scenario + L".log").c_str(), FILE_APPEND_DATA,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS, 0, nullptr));
+    fw::UniqueHandle f(CreateFileW((scenario + L".log").c_str(), FILE_APPEND_DATA,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS, 0,
+                                   nullptr));
     DWORD written = 0;
     if (f) WriteFile(f.get(), line, static_cast<DWORD>(n), &written, nullptr);
 }

@@ -26,6 +26,7 @@
 
 #include "tools/harness/simcard/wlan/card_files.h"
 #include "tools/harness/simcard/wlan/face.h"
+#include "tools/harness/simcard/wlan/service_handle.h"
 
 namespace {
 
@@ -95,19 +96,7 @@ bool SetValue(const wchar_t* key, const wchar_t* name, const std::wstring& value
                            static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
-class ServiceHandle {
-public:
-    explicit ServiceHandle(SC_HANDLE h) : h_(h) {}
-    ~ServiceHandle() {
-        if (h_ != nullptr) CloseServiceHandle(h_);
-    }
-    ServiceHandle(const ServiceHandle&) = delete;
-    ServiceHandle& operator=(const ServiceHandle&) = delete;
-    SC_HANDLE get() const { return h_; }
-
-private:
-    SC_HANDLE h_;
-};
+using simcard::ServiceHandle;
 
 int Install(const wchar_t* scenario, const wchar_t* binary) {
     if (!SetValue(L"Software\\Quorix\\SimulatedCard", L"Scenario", scenario) ||

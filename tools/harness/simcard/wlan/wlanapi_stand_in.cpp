@@ -12,6 +12,7 @@
 #include <set>
 
 #include "tools/harness/simcard/wlan/card_files.h"
+#include "tools/harness/simcard/wlan/service_handle.h"
 
 namespace {
 
@@ -62,19 +63,7 @@ Card& TheCard() {
     return card;
 }
 
-class ServiceHandle {
-public:
-    explicit ServiceHandle(SC_HANDLE h) : h_(h) {}
-    ~ServiceHandle() {
-        if (h_ != nullptr) CloseServiceHandle(h_);
-    }
-    ServiceHandle(const ServiceHandle&) = delete;
-    ServiceHandle& operator=(const ServiceHandle&) = delete;
-    SC_HANDLE get() const { return h_; }
-
-private:
-    SC_HANDLE h_;
-};
+using simcard::ServiceHandle;
 
 // The client API works only while the card's service runs.
 bool ServiceRunning() {
