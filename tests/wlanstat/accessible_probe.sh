@@ -6,27 +6,9 @@
 set -uo pipefail
 exe=$1
 probe=$2
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
-export WINEPREFIX=$3 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
-title="Quorix WiFi 상태보기"
+# shellcheck source=tests/wlanstat/viewer_lib.sh
+source "$(dirname "$0")/viewer_lib.sh" "$3"
 
-[ -n "${DISPLAY:-}" ] || { echo "SKIP: no X display (run under xvfb-run)"; exit 77; }
-"$root/tools/harness/make-prefix.sh" "$WINEPREFIX"
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
-
-# Our wlanstat.exe processes: those of this prefix only.
-pids() {
-  local d
-  for d in /proc/[0-9]*; do
-    [ "$(cat "$d/comm" 2>/dev/null)" = wlanstat.exe ] || continue
-    tr '\0' '\n' < "$d/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "${d#/proc/}"
-  done
-}
-count() { pids | wc -l; }
 cleanup() { local p; for p in $(pids); do kill "$p" 2>/dev/null; done; }
 trap cleanup EXIT
 [ "$(count)" -eq 0 ] || { echo "another wlanstat.exe runs in this prefix"; exit 1; }

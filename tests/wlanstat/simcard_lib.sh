@@ -5,10 +5,8 @@
 set -uo pipefail
 exe=$1
 work=$3
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-root=$(cd "$here/../.." && pwd)
-export WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
-title="Quorix WiFi 상태보기"
+# shellcheck source=tests/wlanstat/viewer_lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/viewer_lib.sh" "$2"
 export QUORIX_WIN32_BUILD=${QUORIX_WIN32_BUILD:-$root/build/win32}
 tool=$QUORIX_WIN32_BUILD/tools/harness/simcard/wlan/simcard_tool.exe
 scenario=$work/card.scenario
@@ -16,14 +14,9 @@ log=$scenario.log
 # Windows paths for Wine programs: the Unix root is Z:.
 winpath() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
 
-[ -n "${DISPLAY:-}" ] || { echo "SKIP: no X display (run under xvfb-run)"; exit 77; }
-"$root/tools/harness/make-prefix.sh" "$WINEPREFIX"
 mkdir -p "$work"
 rm -f "$work"/*.png "$work"/*.bmp
 
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
 check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; fi; }
 finish() {
   echo "pictures and call log: $work"
@@ -67,22 +60,6 @@ settled() { local m; m=$(log_lines); wait_opens 2 "$m" "${1:-20}"; }
 
 # ---- the viewer ----
 
-pids() {
-  local d
-  for d in /proc/[0-9]*; do
-    [ "$(cat "$d/comm" 2>/dev/null)" = wlanstat.exe ] || continue
-    tr '\0' '\n' < "$d/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "${d#/proc/}"
-  done
-}
-count() { pids | wc -l; }
-wait_count() {
-  local deadline; deadline=$(($(date +%s%N) + $1 * 1000000000))
-  while [ "$(date +%s%N)" -lt "$deadline" ]; do
-    [ "$(count)" -eq "$2" ] && return 0
-    sleep 0.05
-  done
-  [ "$(count)" -eq "$2" ]
-}
 # Starts the viewer (extra environment as arguments) and waits for its window.
 main=""
 start_viewer() {

@@ -7,18 +7,9 @@
 set -uo pipefail
 exe=$1
 screens=$3
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
-export WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
-title="Quorix WiFi 상태보기"
-
-[ -n "${DISPLAY:-}" ] || { echo "SKIP: no X display (run under xvfb-run)"; exit 77; }
-"$root/tools/harness/make-prefix.sh" "$WINEPREFIX"
+# shellcheck source=tests/wlanstat/viewer_lib.sh
+source "$(dirname "$0")/viewer_lib.sh" "$2"
 mkdir -p "$screens"
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
 
 appkey='HKCU\Software\Wine\AppDefaults\wlanstat.exe'
 # The test display has no window manager; Wine would wait for one on every hide
@@ -26,24 +17,6 @@ appkey='HKCU\Software\Wine\AppDefaults\wlanstat.exe'
 wine reg add "$appkey\\X11 Driver" /v Managed /d N /f >/dev/null 2>&1
 wine reg delete "$appkey" /v Version /f >/dev/null 2>&1
 
-# Our wlanstat.exe processes: those of this prefix only.
-pids() {
-  local d
-  for d in /proc/[0-9]*; do
-    [ "$(cat "$d/comm" 2>/dev/null)" = wlanstat.exe ] || continue
-    tr '\0' '\n' < "$d/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "${d#/proc/}"
-  done
-}
-count() { pids | wc -l; }
-# Waits up to $1 seconds for the number of our processes to become $2.
-wait_count() {
-  local deadline; deadline=$(($(date +%s%N) + $1 * 1000000000))
-  while [ "$(date +%s%N)" -lt "$deadline" ]; do
-    [ "$(count)" -eq "$2" ] && return 0
-    sleep 0.05
-  done
-  [ "$(count)" -eq "$2" ]
-}
 windows() { xdotool search --name "^$title\$" 2>/dev/null; }
 geometry() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Geometry/ {print $2}'; }
 position() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Position/ {print $2}'; }
