@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "wlanstat/ui/hit_rects.h"
+
 namespace {
 
 // The panel has two columns, the left half and the right half of the face.
-constexpr int kRightColumnX = 594 / 2;
+constexpr int kRightColumnX = kFaceWidth / 2;
 
 }  // namespace
 
