@@ -9,7 +9,7 @@
 #include <mutex>
 #include <thread>
 
-#include "wlanstat/info/info_fakes.h"
+#include "wlanstat/info/wine_tests/info_fakes.h"
 
 namespace wlanstat {
 namespace {

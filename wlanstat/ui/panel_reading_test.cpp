@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "wlanstat/ui/sample_status.h"
+#include "wlanstat/ui/wine_tests/sample_status.h"
 
 namespace {
 

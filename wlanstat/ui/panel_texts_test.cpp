@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "wlanstat/ui/sample_status.h"
+#include "wlanstat/ui/wine_tests/sample_status.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "framework/app.h"
-#include "setup/picture/gif_test_builder.h"
+#include "setup/picture/wine_tests/gif_test_builder.h"
 
 // The control's seams: its decoder, how its animation thread is let run, and its stop event.
 struct AnimatedPictureTestAccess {

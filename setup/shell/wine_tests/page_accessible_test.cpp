@@ -9,7 +9,7 @@
 #include "setup/shell/frame_dlg.h"
 #include "setup/shell/page_manager.h"
 #include "setup/shell/result_page.h"
-#include "setup/shell/shell_test_support.h"
+#include "setup/shell/wine_tests/shell_test_support.h"
 #include "tests/support/msaa_client.h"
 
 using namespace shell_test;

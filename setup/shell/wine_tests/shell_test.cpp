@@ -15,7 +15,7 @@
 #include "setup/shell/installing_page.h"
 #include "setup/shell/page_manager.h"
 #include "setup/shell/result_page.h"
-#include "setup/shell/shell_test_support.h"
+#include "setup/shell/wine_tests/shell_test_support.h"
 
 using namespace shell_test;
 

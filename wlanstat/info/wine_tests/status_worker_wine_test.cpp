@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "wlanstat/info/info_fakes.h"
+#include "wlanstat/info/wine_tests/info_fakes.h"
 #include "wlanstat/info/status_worker.h"
 #include "wlanstat/info/system_platform.h"
 

@@ -8,7 +8,7 @@
 #include "tests/support/message_pump.h"
 #include "tests/support/msaa_client.h"
 #include "wlanstat/ui/link_view_dlg.h"
-#include "wlanstat/ui/sample_status.h"
+#include "wlanstat/ui/wine_tests/sample_status.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "wlanstat/ui/panel_texts.h"
-#include "wlanstat/ui/sample_status.h"
+#include "wlanstat/ui/wine_tests/sample_status.h"
 
 namespace {
 
