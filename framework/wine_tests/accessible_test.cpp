@@ -9,7 +9,8 @@
 
 namespace {
 
-using testpump::Pump;
+using testpump::PumpPending;
+using testpump::PumpUntil;
 
 // Template 100 with a painted title, a painted close image and its real OK button.
 class PaintedDialog : public CDialog {
@@ -142,7 +143,7 @@ TEST_F(Accessible, TheDefaultActionPressesWhereAClickWould) {
     EXPECT_EQ(acc->accDoDefaultAction(msaa::Child(1)), DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(acc->accDoDefaultAction(msaa::Child(2)), S_OK);
     EXPECT_TRUE(dlg.presses.empty());  // posted: the caller is not held up
-    Pump();
+    PumpUntil([&] { return !dlg.presses.empty(); });
     ASSERT_EQ(dlg.presses.size(), 1u);
     EXPECT_EQ(dlg.presses[0], CPoint(106, 10));
 }
@@ -157,7 +158,7 @@ TEST_F(Accessible, OnlyChangedNamesAreAnnounced) {
     fw::AccessibleFace after;
     dlg.DescribeAccessible(after);
     fw::NotifyFaceChanges(dlg.m_hWnd, before, after);
-    Pump();
+    ASSERT_TRUE(events.Settle(dlg.m_hWnd));
     ASSERT_EQ(events.events.size(), 1u);
     EXPECT_EQ(events.events[0].event, static_cast<DWORD>(EVENT_OBJECT_NAMECHANGE));
     EXPECT_EQ(events.events[0].hwnd, dlg.m_hWnd);
@@ -191,7 +192,7 @@ TEST_F(Accessible, AnObjectKeptAfterTheWindowIsGoneIsNotConnected) {
     EXPECT_EQ(acc->put_accName(self, nullptr), CO_E_OBJNOTCONNECTED);
     EXPECT_EQ(text, nullptr);
     EXPECT_EQ(dispatch, nullptr);
-    Pump();
+    PumpPending();
     EXPECT_TRUE(dlg.presses.empty());
 }
 

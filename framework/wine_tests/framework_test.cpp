@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "framework/afxwin.h"
+#include "tests/support/box_answerer.h"
+#include "tests/support/message_pump.h"
 
 namespace {
 
@@ -179,7 +181,7 @@ TEST(DoModal, OffersKeysToTheTargetsObjectsFromTheInnermostOut) {
     dlg.withPage = true;
     dlg.page.passKeys = true;
     std::thread poster([&] {
-        while (dlg.page.m_hWnd == nullptr) ::Sleep(5);
+        testpump::WaitUntil([&] { return dlg.page.m_hWnd != nullptr; });
         HWND button = ::GetDlgItem(dlg.page.m_hWnd, 1172);
         PostKey(button, VK_RETURN);  // swallowed by the dialog: no IDOK
         PostKey(button, VK_TAB);     // on to the dialog manager
@@ -198,7 +200,7 @@ TEST(DoModal, AChildDialogsManagerClaimsItsOwnKeys) {
     TestDialog dlg;
     dlg.withPage = true;
     std::thread poster([&] {
-        while (dlg.page.m_hWnd == nullptr) ::Sleep(5);
+        testpump::WaitUntil([&] { return dlg.page.m_hWnd != nullptr; });
         PostKey(::GetDlgItem(dlg.page.m_hWnd, 1172), VK_TAB);
         ::PostMessageW(dlg.m_hWnd, WM_TEST_END, 7, 0);
     });
@@ -211,7 +213,7 @@ TEST(DoModal, AChildDialogsManagerClaimsItsOwnKeys) {
 TEST(DoModal, EscapeReachesOnCancelThroughTheDialogManager) {
     TestDialog dlg;
     std::thread poster([&] {
-        while (dlg.label.m_hWnd == nullptr) ::Sleep(5);
+        testpump::WaitUntil([&] { return dlg.label.m_hWnd != nullptr; });
         PostKey(::GetDlgItem(dlg.m_hWnd, IDOK), VK_ESCAPE);
     });
     INT_PTR result = dlg.DoModal();
@@ -222,7 +224,7 @@ TEST(DoModal, EscapeReachesOnCancelThroughTheDialogManager) {
 TEST(DoModal, EndsWhenTheWindowIsDestroyed) {
     TestDialog dlg;
     std::thread poster([&] {
-        while (dlg.label.m_hWnd == nullptr) ::Sleep(5);
+        testpump::WaitUntil([&] { return dlg.label.m_hWnd != nullptr; });
         ::PostMessageW(dlg.m_hWnd, WM_TEST_DESTROY, 0, 0);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
@@ -258,22 +260,8 @@ TEST(DoModal, CentresAnUnmovedTopLevelDialog) {
     EXPECT_NEAR((dlg.seen.top + dlg.seen.bottom) / 2, cy, 1);
 }
 
-// Answers the first message box captioned `caption` with `button`; records its text.
-std::thread AnswerBox(const wchar_t* caption, int button, std::wstring* text) {
-    return std::thread([caption, button, text] {
-        HWND box = nullptr;
-        for (int i = 0; i < 1000 && box == nullptr; ++i) {
-            box = ::FindWindowW(L"#32770", caption);
-            if (!box) ::Sleep(10);
-        }
-        if (box == nullptr) return;
-        wchar_t buf[256] = {};
-        HWND label = ::GetDlgItem(box, 0xFFFF);
-        if (label) ::GetWindowTextW(label, buf, 256);
-        *text = buf;
-        ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-    });
-}
+// The first message box captioned `caption`.
+HWND BoxCaptioned(const wchar_t* caption) { return ::FindWindowW(L"#32770", caption); }
 
 TEST(App, MessageBoxesCarryTheApplicationNameAndReturnTheAnswer) {
     CWinApp app;
@@ -281,16 +269,16 @@ TEST(App, MessageBoxesCarryTheApplicationNameAndReturnTheAnswer) {
     app.AttachInstance(::GetModuleHandleW(nullptr));
     EXPECT_STREQ(app.m_pszAppName, L"framework_test");  // the executable's name until set
     app.SetAppName(L"Quorix 테스트");
-    std::wstring text;
-    std::thread answer = AnswerBox(L"Quorix 테스트", IDNO, &text);
-    EXPECT_EQ(AfxMessageBox(L"종료하시겠습니까?", MB_YESNO), IDNO);
-    answer.join();
-    EXPECT_EQ(text, L"종료하시겠습니까?");
-
-    answer = AnswerBox(L"Quorix 테스트", IDOK, &text);
+    {
+        testpump::BoxAnswerer answer([] { return BoxCaptioned(L"Quorix 테스트"); }, IDNO);
+        EXPECT_EQ(AfxMessageBox(L"종료하시겠습니까?", MB_YESNO), IDNO);
+        answer.Join();
+        EXPECT_EQ(answer.text, L"종료하시겠습니까?");
+    }
+    testpump::BoxAnswerer answer([] { return BoxCaptioned(L"Quorix 테스트"); }, IDOK);
     EXPECT_EQ(AfxMessageBox(103u), IDOK);  // from the string table
-    answer.join();
-    EXPECT_EQ(text, L"문자열 자원");
+    answer.Join();
+    EXPECT_EQ(answer.text, L"문자열 자원");
 }
 
 TEST(App, SocketsStartAndSettingsStayInMemory) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/com_ptr.h"
+#include "tests/support/message_pump.h"
 
 namespace msaa {
 
@@ -122,7 +123,7 @@ public:
         LONG child;
     };
 
-    EventRecorder(DWORD first, DWORD last) {
+    EventRecorder(DWORD first, DWORD last) : first_(first) {
         instance_ = this;
         hook_ = ::SetWinEventHook(first, last, nullptr, &Record, ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     }
@@ -134,6 +135,20 @@ public:
     EventRecorder& operator=(const EventRecorder&) = delete;
 
     bool Hooked() const { return hook_ != nullptr; }
+    // Handles what this thread has queued, raises a marker event on `window`
+    // and dispatches until it arrives: the events raised before it have then
+    // arrived too (they come in order). The marker is not kept.
+    bool Settle(HWND window) {
+        testpump::PumpPending();
+        ::NotifyWinEvent(first_, window, OBJID_CLIENT, kMarker);
+        const bool arrived = testpump::PumpUntil([&] {
+            for (const Event& e : events)
+                if (e.child == kMarker) return true;
+            return false;
+        });
+        std::erase_if(events, [](const Event& e) { return e.child == kMarker; });
+        return arrived;
+    }
     std::vector<Event> Of(DWORD event) const {
         std::vector<Event> out;
         for (const Event& e : events) {
@@ -147,7 +162,9 @@ private:
     static void CALLBACK Record(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
         if (instance_ != nullptr) instance_->events.push_back({event, hwnd, object, child});
     }
+    static constexpr LONG kMarker = 0x7FFF7FFF;
     static inline EventRecorder* instance_ = nullptr;
+    DWORD first_;
     HWINEVENTHOOK hook_ = nullptr;
 };
 

@@ -7,11 +7,11 @@
 #include <atomic>
 #include <chrono>
 #include <cstring>
-#include <functional>
 #include <vector>
 
 #include "framework/app.h"
 #include "setup/picture/wine_tests/gif_test_builder.h"
+#include "tests/support/message_pump.h"
 
 // The control's seams: its decoder, how its animation thread is let run, and its stop event.
 struct AnimatedPictureTestAccess {
@@ -33,7 +33,8 @@ using Clock = std::chrono::steady_clock;
 
 constexpr COLORREF kCanvasBackground = RGB(241, 241, 241);
 // Generous: the animation's own timing is measured by its benchmark, not here.
-constexpr int kPatienceMs = 10000;
+using testpump::kPatienceMs;
+using testpump::WaitUntil;  // the control draws on its own thread: nothing to pump
 // The card's light in resource 246 from frame 10 on.
 constexpr COLORREF kFrame10Light = RGB(0x38, 0xD3, 0x6B);
 
@@ -45,15 +46,6 @@ DWORD WINAPI CountedResume(HANDLE thread) {
 DWORD WINAPI RefusedResume(HANDLE) {
     ++g_resumes;
     return static_cast<DWORD>(-1);
-}
-
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
-    const auto end = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!done()) {
-        if (Clock::now() > end) return false;
-        Sleep(2);
-    }
-    return true;
 }
 
 long long MsSince(Clock::time_point start) {
@@ -322,6 +314,7 @@ TEST_F(PictureTest, FramesTheDecoderRejectsAreDropped) {
 // that hangs; counts live objects.
 std::atomic<int> g_livePictures{0};
 HANDLE g_renderGate = nullptr;
+std::atomic<int> g_blockedRenders{0};
 
 class StuckPicture final : public IPicture {
 public:
@@ -352,7 +345,9 @@ public:
     }
     HRESULT STDMETHODCALLTYPE Render(HDC, LONG, LONG, LONG, LONG, OLE_XPOS_HIMETRIC, OLE_YPOS_HIMETRIC,
                                      OLE_XSIZE_HIMETRIC, OLE_YSIZE_HIMETRIC, LPCRECT) override {
+        ++g_blockedRenders;
         WaitForSingleObject(g_renderGate, INFINITE);
+        --g_blockedRenders;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE set_hPal(OLE_HANDLE) override { return E_NOTIMPL; }
@@ -383,7 +378,7 @@ TEST_F(PictureTest, AThreadThatWillNotStopKeepsWhatItUses) {
     ASSERT_EQ(g_livePictures.load(), 2);
     picture_.Play();
     ASSERT_TRUE(WaitUntil([&] { return picture_.ShownFrame() == 0 && picture_.IsAnimating(); }, kPatienceMs));
-    Sleep(50);  // inside the blocked Render
+    ASSERT_TRUE(WaitUntil([] { return g_blockedRenders > 0; }, kPatienceMs));  // inside the blocked Render
 
     // A paint does not hang on the canvas the stuck step holds.
     auto start = Clock::now();

@@ -16,37 +16,9 @@ using namespace shell_test;
 
 namespace {
 
-class PageReader : public ::testing::Test {
+class PageReader : public ShellWindows {
 protected:
-    void SetUp() override {
-        app.m_pMainWnd = &frame;
-        ASSERT_TRUE(frame.Create(IDD_FRAME));
-        ASSERT_NE(g_pPrevMgr, nullptr);
-        InstallingPageTestAccess::UseWorker(*installing(), &StartRecordingWorker);
-        Pump();
-    }
-    void TearDown() override {
-        if (::IsWindow(frame.m_hWnd)) frame.DestroyWindow();
-        delete g_pPrevMgr;
-        g_pPrevMgr = nullptr;
-        Pump(20);
-    }
-    CNotiLowVersion* installing() { return static_cast<CNotiLowVersion*>(g_pPrevMgr->Page(0)); }
-    CRespFail* result() { return static_cast<CRespFail*>(g_pPrevMgr->Page(1)); }
-    CIntro& intro() { return frame.m_intro; }
-    void PressNext() {
-        intro().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED),
-                            reinterpret_cast<LPARAM>(::GetDlgItem(intro().m_hWnd, IDC_NEXT)));
-        Pump();
-    }
-    void Deliver(WPARAM outcome) {
-        installing()->PostMessage(WM_INSTALL_RESULT, outcome, 0);
-        Pump();
-    }
-
     msaa::Apartment apartment;
-    TestApp app;
-    CNorvikDlg frame;
 };
 
 }  // namespace
@@ -149,18 +121,18 @@ TEST_F(PageReader, ClosingImagesAskToExitAsAClickDoes) {
     {
         BoxAnswerer no(frame.m_hWnd, IDNO);
         ASSERT_EQ(acc->accDoDefaultAction(msaa::Child(6)), S_OK);  // returns before the box
-        Pump(300);
+        PumpUntil([&] { return no.answered.load(); });  // the box runs inside the posted press
         no.Join();
         EXPECT_EQ(no.text, L"종료하시겠습니까?");
     }
-    Pump();
+    PumpPending();
     EXPECT_TRUE(intro().IsWindowVisible());
 
     ASSERT_EQ(acc->accDoDefaultAction(msaa::Child(5)), S_OK);
-    Pump();
+    PumpUntil([&] { return frame.IsIconic(); });
     EXPECT_TRUE(frame.IsIconic());
     frame.ShowWindow(SW_RESTORE);
-    Pump();
+    PumpUntil([&] { return !frame.IsIconic(); });
 
     PressNext();
     Deliver(INSTALL_RESULT_SUCCESS);
@@ -170,9 +142,8 @@ TEST_F(PageReader, ClosingImagesAskToExitAsAClickDoes) {
         BoxAnswerer yes(frame.m_hWnd, IDYES);
         ASSERT_EQ(msaa::Name(page.Get(), 5), L"닫기");  // after the success page's three lines
         ASSERT_EQ(page->accDoDefaultAction(msaa::Child(5)), S_OK);
-        Pump(300);
+        PumpUntil([&] { return yes.answered && !::IsWindow(frame.m_hWnd); });
     }
-    Pump();
     EXPECT_FALSE(::IsWindow(frame.m_hWnd));
     // Objects kept by a reader now answer that nothing is there.
     LONG n = 0;
@@ -195,10 +166,12 @@ TEST_F(PageReader, APageChangeMovesTheFocusIntoTheNewPageAndReordersTheFrame) {
         return n;
     };
     PressNext();
+    EXPECT_TRUE(events.Settle(frame.m_hWnd));
     EXPECT_TRUE(focusedInside(installing()->m_hWnd));
     EXPECT_EQ(reorders(), 1);
     events.events.clear();
     Deliver(INSTALL_RESULT_FAILED);
+    EXPECT_TRUE(events.Settle(frame.m_hWnd));
     EXPECT_TRUE(focusedInside(result()->m_hWnd));
     EXPECT_EQ(reorders(), 1);
 }

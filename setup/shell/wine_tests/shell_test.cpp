@@ -40,40 +40,27 @@ protected:
     END_MSG_MAP()
 };
 
-class Shell : public ::testing::Test {
+class Shell : public ShellWindows {
 protected:
-    void SetUp() override {
-        g_workerStarts = 0;
-        g_workerArgument = nullptr;
-        app.m_pMainWnd = &frame;
-        ASSERT_TRUE(frame.Create(IDD_FRAME));  // visible: its first show makes the pages
-        ASSERT_NE(g_pPrevMgr, nullptr);
-        InstallingPageTestAccess::UseWorker(*installing(), &StartRecordingWorker);
-        Pump();
-    }
-    void TearDown() override {
-        frame.DestroyWindow();
-        delete g_pPrevMgr;
-        g_pPrevMgr = nullptr;
-        Pump(20);
-    }
-    CNotiLowVersion* installing() { return static_cast<CNotiLowVersion*>(g_pPrevMgr->Page(0)); }
-    CRespFail* result() { return static_cast<CRespFail*>(g_pPrevMgr->Page(1)); }
-    CIntro& intro() { return frame.m_intro; }
-    void PressNext() {
-        intro().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED),
-                            reinterpret_cast<LPARAM>(::GetDlgItem(intro().m_hWnd, IDC_NEXT)));
-        Pump();
-    }
-    void Deliver(WPARAM outcome) {
-        installing()->PostMessage(WM_INSTALL_RESULT, outcome, 0);
-        Pump();
-    }
-    // What the screen shows at page coordinates (x, y).
-    COLORREF ScreenPixel(int x, int y) {
-        ::UpdateWindow(frame.m_hWnd);
+    // What the screen shows at page coordinates (x, y), once the paint has
+    // reached it: read until it shows `want` (or, with `leave`, anything else),
+    // for at most a few seconds; the last reading is returned.
+    COLORREF ScreenPixel(int x, int y, COLORREF want, bool leave = false) {
         ::RedrawWindow(frame.m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        Pump(30);
+        COLORREF c = CLR_INVALID;
+        PumpUntil([&] { return ((c = ScreenPixelNow(x, y)) == want) != leave; }, kScreenPatienceMs);
+        return c;
+    }
+    COLORREF ScreenPixelLeaves(int x, int y, COLORREF old) { return ScreenPixel(x, y, old, true); }
+    // Whether any pixel in the band [x0,x1) x [y0,y1) is black (painted text),
+    // read until it is `want` or a few seconds have passed.
+    bool BlackIn(int x0, int y0, int x1, int y1, bool want = true) {
+        ::RedrawWindow(frame.m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        bool found = !want;
+        PumpUntil([&] { return (found = BlackInNow(x0, y0, x1, y1)) == want; }, kScreenPatienceMs);
+        return found;
+    }
+    COLORREF ScreenPixelNow(int x, int y) {
         POINT p{x, y};
         ::ClientToScreen(frame.m_hWnd, &p);
         HDC screen = ::GetDC(nullptr);
@@ -81,10 +68,7 @@ protected:
         ::ReleaseDC(nullptr, screen);
         return c;
     }
-    // Whether any pixel in the band [x0,x1) x [y0,y1) is black (painted text).
-    bool BlackIn(int x0, int y0, int x1, int y1) {
-        ::RedrawWindow(frame.m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        Pump(30);
+    bool BlackInNow(int x0, int y0, int x1, int y1) {
         POINT p{x0, y0};
         ::ClientToScreen(frame.m_hWnd, &p);
         HDC screen = ::GetDC(nullptr);
@@ -94,15 +78,13 @@ protected:
         ::ReleaseDC(nullptr, screen);
         return found;
     }
+    static constexpr DWORD kScreenPatienceMs = 3000;
     static CRect ChildRect(HWND child) {
         CRect r;
         ::GetWindowRect(child, &r);
         ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&r), 2);
         return r;
     }
-
-    TestApp app;
-    CNorvikDlg frame;
 };
 
 TEST_F(Shell, FrameAndPagesAreCreatedHiddenBehindTheIntroAtFullSize) {
@@ -170,7 +152,7 @@ TEST_F(Shell, NextShowsTheInstallingPageWithGreyedButtonsAndStartsOneWorker) {
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(installing()->m_hWnd, IDC_NEXT)));
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(installing()->m_hWnd, IDCANCEL)));
     EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(installing()->m_hWnd, IDCANCEL)));
-    for (int i = 0; i < 100 && g_workerStarts == 0; ++i) Pump(10);
+    PumpUntil([] { return g_workerStarts > 0; });
     EXPECT_EQ(g_workerStarts, 1);
     EXPECT_TRUE(installing()->m_picture.IsAnimating());
     // The worker gets the page as its result target and finds the page's window there.
@@ -179,15 +161,17 @@ TEST_F(Shell, NextShowsTheInstallingPageWithGreyedButtonsAndStartsOneWorker) {
     EXPECT_EQ(target->ResultWindow(), installing()->m_hWnd);
     // Minimising and restoring the frame while installing starts no second worker.
     frame.ShowWindow(SW_MINIMIZE);
-    Pump();
+    PumpUntil([&] { return frame.IsIconic(); });
     frame.ShowWindow(SW_RESTORE);
-    Pump(100);
+    PumpUntil([&] { return !frame.IsIconic() && installing()->IsWindowVisible(); });
+    // Every worker the page asked for has run (a second one would count now).
+    PumpUntil([] { return g_workerStarts == g_workerLaunches; });
     EXPECT_EQ(g_workerStarts, 1);
     EXPECT_TRUE(installing()->IsWindowVisible());
     // Its buttons do nothing even when a click gets through.
     installing()->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     installing()->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED), 0);
-    Pump();
+    PumpPending();
     EXPECT_EQ(FindMessageBox(frame.m_hWnd), nullptr);
     EXPECT_TRUE(installing()->IsWindowVisible());
     EXPECT_TRUE(installing()->m_picture.IsAnimating());
@@ -218,8 +202,8 @@ TEST_F(Shell, EachOutcomeShowsItsVariantOfTheResultPage) {
         EXPECT_TRUE(::GetFocus() == result()->m_hWnd || ::IsChild(result()->m_hWnd, ::GetFocus()));
         EXPECT_TRUE(BlackIn(187, c.bodyY, 400, c.bodyY + 12));
         // Success paints nothing where the failure lines go, and the reverse.
-        EXPECT_EQ(BlackIn(187, 239, 500, 283), c.code != 0);
-        EXPECT_EQ(BlackIn(187, 81, 500, 109), c.code == 0);
+        EXPECT_EQ(BlackIn(187, 239, 500, 283, c.code != 0), c.code != 0);
+        EXPECT_EQ(BlackIn(187, 81, 500, 109, c.code == 0), c.code == 0);
     }
 }
 
@@ -263,32 +247,32 @@ TEST_F(Shell, AnsweringNoKeepsThePageAndYesDestroysTheFrame) {
 }
 
 TEST_F(Shell, HoverHighlightsOneImageAndAnyOtherMoveClearsIt) {
-    const COLORREF normal = ScreenPixel(492, 11);  // the strip shows through the white
-    EXPECT_EQ(normal, RGB(224, 224, 224));
+    const COLORREF normal = RGB(224, 224, 224);  // the strip shows through the white
+    EXPECT_EQ(ScreenPixel(492, 11, normal), normal);
     intro().SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(495, 15));
     EXPECT_EQ(intro().m_minimiseHover, 1);
     EXPECT_EQ(intro().m_closeHover, 0);
-    EXPECT_NE(ScreenPixel(492, 11), normal);
-    EXPECT_EQ(ScreenPixel(507, 11), normal);
+    EXPECT_NE(ScreenPixelLeaves(492, 11, normal), normal);
+    EXPECT_EQ(ScreenPixel(507, 11, normal), normal);
     intro().SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(510, 15));
     EXPECT_EQ(intro().m_minimiseHover, 0);
     EXPECT_EQ(intro().m_closeHover, 1);
-    EXPECT_EQ(ScreenPixel(492, 11), normal);
-    EXPECT_NE(ScreenPixel(507, 11), normal);
+    EXPECT_EQ(ScreenPixel(492, 11, normal), normal);
+    EXPECT_NE(ScreenPixelLeaves(507, 11, normal), normal);
     intro().SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(503, 22));
     EXPECT_EQ(intro().m_closeHover, 0);
-    EXPECT_EQ(ScreenPixel(507, 11), normal);
+    EXPECT_EQ(ScreenPixel(507, 11, normal), normal);
 
     // The installing and result pages share one set of flags.
     PressNext();
     installing()->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(510, 15));
     EXPECT_EQ(g_pPrevMgr->m_closeHover, 1);
-    EXPECT_NE(ScreenPixel(507, 11), normal);
+    EXPECT_NE(ScreenPixelLeaves(507, 11, normal), normal);
     Deliver(1);
-    EXPECT_NE(ScreenPixel(507, 11), normal);  // still lit on the result page
+    EXPECT_NE(ScreenPixelLeaves(507, 11, normal), normal);  // still lit on the result page
     result()->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(100, 100));
     EXPECT_EQ(g_pPrevMgr->m_closeHover, 0);
-    EXPECT_EQ(ScreenPixel(507, 11), normal);
+    EXPECT_EQ(ScreenPixel(507, 11, normal), normal);
 }
 
 TEST_F(Shell, PressesMinimiseDragOrDoNothingByTheirRectangles) {
@@ -316,7 +300,7 @@ TEST_F(Shell, PressesMinimiseDragOrDoNothingByTheirRectangles) {
 
     // The installing page's close image lies in the drag band: a drag, no question.
     installing()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(510, 15));
-    Pump();
+    PumpUntil([&] { return main.captionPresses >= 2; });
     EXPECT_EQ(main.captionPresses, 2);
     EXPECT_EQ(FindMessageBox(frame.m_hWnd), nullptr);
     EXPECT_TRUE(installing()->IsWindowVisible());
@@ -349,7 +333,7 @@ TEST_F(Shell, PagesPaintTheFrameLayoutAndTheirTextBands) {
     };
     auto check = [&](const char* page, std::initializer_list<int> textYs) {
         SCOPED_TRACE(page);
-        for (const Probe& p : layout) EXPECT_EQ(ScreenPixel(p.x, p.y), p.colour) << p.x << "," << p.y;
+        for (const Probe& p : layout) EXPECT_EQ(ScreenPixel(p.x, p.y, p.colour), p.colour) << p.x << "," << p.y;
         for (int y : textYs) EXPECT_TRUE(BlackIn(187, y, 480, y + 12)) << y;
     };
     check("intro", {51, 88, 107, 126});
@@ -369,10 +353,11 @@ TEST(ShellModal, KeysAndCloseChangeNothingAndAConfirmedExitEndsTheRun) {
     app.m_pMainWnd = &frame;
     std::atomic<bool> introSurvived{false}, installingSurvived{false}, resultSurvived{false};
     std::wstring asked;
+    testpump::QueueMarker queue;  // on this thread, which runs the modal loop
     std::thread user([&] {
-        while (frame.m_intro.m_hWnd == nullptr || g_pPrevMgr == nullptr) ::Sleep(10);
-        ::Sleep(200);
+        testpump::WaitUntil([&] { return ::IsWindowVisible(frame.m_hWnd) && g_pPrevMgr != nullptr; });
         HWND frameHwnd = frame.m_hWnd;
+        // Once the loop has handled what was posted before the mark, a box would be up.
         auto keys = [&](HWND target) {
             for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
                 ::PostMessageW(target, WM_KEYDOWN, key, 1);
@@ -380,7 +365,7 @@ TEST(ShellModal, KeysAndCloseChangeNothingAndAConfirmedExitEndsTheRun) {
             }
             ::PostMessageW(frameHwnd, WM_CLOSE, 0, 0);
             ::PostMessageW(frameHwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-            ::Sleep(400);
+            queue.PassedBy();
         };
         auto* page0 = static_cast<CNotiLowVersion*>(g_pPrevMgr->Page(0));
         InstallingPageTestAccess::UseWorker(*page0, &StartRecordingWorker);
@@ -391,11 +376,11 @@ TEST(ShellModal, KeysAndCloseChangeNothingAndAConfirmedExitEndsTheRun) {
         HWND next = ::GetDlgItem(frame.m_intro.m_hWnd, IDC_NEXT);
         ::PostMessageW(next, WM_KEYDOWN, VK_SPACE, 1);
         ::PostMessageW(next, WM_KEYUP, VK_SPACE, 0xC0000001);
-        ::Sleep(300);
+        testpump::WaitUntil([&] { return ::IsWindowVisible(page0->m_hWnd) != FALSE; });
         keys(page0->m_hWnd);
         installingSurvived = ::IsWindowVisible(page0->m_hWnd) && FindMessageBox(frameHwnd) == nullptr;
         ::PostMessageW(page0->m_hWnd, WM_INSTALL_RESULT, 0, 0);
-        ::Sleep(300);
+        testpump::WaitUntil([&] { return ::IsWindowVisible(g_pPrevMgr->Page(1)->m_hWnd) != FALSE; });
         HWND finish = ::GetDlgItem(g_pPrevMgr->Page(1)->m_hWnd, IDCANCEL);
         keys(finish);
         resultSurvived = ::IsWindowVisible(g_pPrevMgr->Page(1)->m_hWnd) && FindMessageBox(frameHwnd) == nullptr;

@@ -1,15 +1,23 @@
 #pragma once
 // What the installer's in-process window tests share: the installing page's
-// worker seam with a recording stand-in, a message pump, and the answering of
-// the installer's message boxes.
+// worker seam with a recording stand-in, the frame and its pages as a fixture,
+// and the answering of the installer's message boxes.
 #include <windows.h>
 
 #include <atomic>
 #include <string>
 #include <thread>
 
+#include <gtest/gtest.h>
+
+#include "framework/afxwin.h"
+#include "setup/res/resource_ids.h"
+#include "setup/shell/frame_dlg.h"
 #include "setup/shell/installer_app.h"
 #include "setup/shell/installing_page.h"
+#include "setup/shell/page_manager.h"
+#include "setup/shell/result_page.h"
+#include "tests/support/box_answerer.h"
 #include "tests/support/message_pump.h"
 
 // The installing page's seam: which worker it starts.
@@ -19,7 +27,8 @@ struct InstallingPageTestAccess {
 
 namespace shell_test {
 
-inline std::atomic<int> g_workerStarts{0};
+inline std::atomic<int> g_workerLaunches{0};  // threads the page asked for
+inline std::atomic<int> g_workerStarts{0};    // of those, the ones that have run
 inline std::atomic<void*> g_workerArgument{nullptr};
 
 inline DWORD WINAPI RecordingWorker(LPVOID argument) {
@@ -29,13 +38,14 @@ inline DWORD WINAPI RecordingWorker(LPVOID argument) {
 }
 
 inline HANDLE StartRecordingWorker(InstallResultTarget* target) {
+    ++g_workerLaunches;
     return ::CreateThread(nullptr, 0, &RecordingWorker, target, 0, nullptr);
 }
 
 inline HANDLE NoThread(InstallResultTarget*) { return nullptr; }
 
-// Dispatches this thread's messages for `ms` milliseconds.
-inline void Pump(DWORD ms = 50) { testpump::Pump(ms); }
+using testpump::PumpPending;
+using testpump::PumpUntil;
 
 // A message box of the installer in this process: a dialog-class top-level
 // window captioned with the application name that is not `except`.
@@ -63,35 +73,53 @@ inline HWND FindMessageBox(HWND except) {
     return s.found;
 }
 
-// Answers the next installer message box with `button`; reports its text.
-class BoxAnswerer {
+// Answers the next installer message box other than `frame` with `button`.
+class BoxAnswerer : public testpump::BoxAnswerer {
 public:
-    BoxAnswerer(HWND frame, int button) {
-        thread_ = std::thread([this, frame, button] {
-            for (int i = 0; i < 500; ++i) {
-                if (HWND box = FindMessageBox(frame)) {
-                    wchar_t buf[128] = {};
-                    ::GetWindowTextW(::GetDlgItem(box, 0xFFFF), buf, 128);
-                    text = buf;
-                    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-                    return;
-                }
-                ::Sleep(10);
-            }
-        });
-    }
-    ~BoxAnswerer() { Join(); }
-    void Join() {
-        if (thread_.joinable()) thread_.join();
-    }
-    std::wstring text;
-
-private:
-    std::thread thread_;
+    BoxAnswerer(HWND frame, int button) : testpump::BoxAnswerer([frame] { return FindMessageBox(frame); }, button) {}
 };
 
 struct TestApp : CWinApp {
     TestApp() { SetAppName(kInstallerName); }
+};
+
+// The frame as setup makes it, visible, with its pages and the recording worker.
+class ShellWindows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_workerLaunches = 0;
+        g_workerStarts = 0;
+        g_workerArgument = nullptr;
+        app.m_pMainWnd = &frame;
+        ASSERT_TRUE(frame.Create(IDD_FRAME));  // visible: its first show makes the pages
+        ASSERT_NE(g_pPrevMgr, nullptr);
+        InstallingPageTestAccess::UseWorker(*installing(), &StartRecordingWorker);
+        PumpPending();
+    }
+    void TearDown() override {
+        if (::IsWindow(frame.m_hWnd)) frame.DestroyWindow();
+        delete g_pPrevMgr;
+        g_pPrevMgr = nullptr;
+        PumpPending();
+    }
+    CNotiLowVersion* installing() { return static_cast<CNotiLowVersion*>(g_pPrevMgr->Page(0)); }
+    CRespFail* result() { return static_cast<CRespFail*>(g_pPrevMgr->Page(1)); }
+    CIntro& intro() { return frame.m_intro; }
+    // "다음 >" on the intro: the page gives way to the installing page (or, when
+    // no worker starts, the result page).
+    void PressNext() {
+        intro().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED),
+                            reinterpret_cast<LPARAM>(::GetDlgItem(intro().m_hWnd, IDC_NEXT)));
+        EXPECT_TRUE(PumpUntil([&] { return !intro().IsWindowVisible(); }));
+    }
+    // The worker's outcome arrives; the result page takes over.
+    void Deliver(WPARAM outcome) {
+        installing()->PostMessage(WM_INSTALL_RESULT, outcome, 0);
+        EXPECT_TRUE(PumpUntil([&] { return result()->IsWindowVisible() && !installing()->IsWindowVisible(); }));
+    }
+
+    TestApp app;
+    CNorvikDlg frame;
 };
 
 }  // namespace shell_test

@@ -23,7 +23,8 @@ protected:
     void StartWorker() override {}
 };
 
-using testpump::Pump;
+using testpump::PumpPending;
+using testpump::PumpUntil;
 
 class StatusDialogReader : public ::testing::Test {
 protected:
@@ -125,13 +126,13 @@ TEST_F(StatusDialogReader, UpdatesAnnounceOnlyTheValuesThatChanged) {
     msaa::EventRecorder events(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE);
     ASSERT_TRUE(events.Hooked());
     Update(wlanstat::SampleStatus(1, 1));  // the once-a-second update that changes nothing
-    Pump();
+    ASSERT_TRUE(events.Settle(dlg.m_hWnd));
     EXPECT_TRUE(events.events.empty());
 
     wlanstat::AdapterStatus s = wlanstat::SampleStatus(1, 1);
     s.ssid = L"카페 5G";
     Update(s);
-    Pump();
+    ASSERT_TRUE(events.Settle(dlg.m_hWnd));
     ASSERT_EQ(events.events.size(), 1u);
     EXPECT_EQ(events.events[0].hwnd, dlg.m_hWnd);
     EXPECT_EQ(events.events[0].object, OBJID_CLIENT);
@@ -142,7 +143,7 @@ TEST_F(StatusDialogReader, UpdatesAnnounceOnlyTheValuesThatChanged) {
     events.events.clear();
     s.connected = 0;
     Update(s);
-    Pump();
+    ASSERT_TRUE(events.Settle(dlg.m_hWnd));
     std::vector<LONG> renamed;
     for (const auto& e : events.events) renamed.push_back(e.child);
     EXPECT_EQ(renamed.front(), kFirstPanelItem);
@@ -152,12 +153,12 @@ TEST_F(StatusDialogReader, UpdatesAnnounceOnlyTheValuesThatChanged) {
 
 TEST_F(StatusDialogReader, ImageButtonsActAsAClickAndAKeptObjectOutlivesTheWindow) {
     ASSERT_EQ(acc->accDoDefaultAction(msaa::Child(kMinimise)), S_OK);
-    Pump();
+    PumpUntil([&] { return dlg.IsIconic(); });
     EXPECT_TRUE(dlg.IsIconic());
     dlg.ShowWindow(SW_RESTORE);
 
     ASSERT_EQ(acc->accDoDefaultAction(msaa::Child(kCloseImage)), S_OK);
-    Pump();
+    PumpUntil([&] { return !::IsWindow(dlg.m_hWnd); });
     EXPECT_FALSE(::IsWindow(dlg.m_hWnd));
     LONG n = 0;
     BSTR name = nullptr;

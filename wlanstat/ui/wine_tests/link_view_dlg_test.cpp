@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "wlanstat/ui/panel_texts.h"
+#include "tests/support/message_pump.h"
 #include "wlanstat/ui/wine_tests/sample_status.h"
 
 namespace {
@@ -474,19 +475,19 @@ TEST_F(StatusDialog, SystemMenuCommandOpensTheAboutBox) {
     std::atomic<bool> found{false}, ownerDisabled{false};
     std::wstring version;
     std::thread closer([&] {
-        for (int i = 0; i < 100 && !found; ++i) {
-            HWND about = ::FindWindowW(nullptr, L"LinkView 정보");
-            if (about != nullptr && ::IsWindowVisible(about)) {
-                found = true;
-                ownerDisabled = !::IsWindowEnabled(dlg.m_hWnd);
-                wchar_t text[64] = {};
-                HWND child = ::FindWindowExW(about, nullptr, L"Static", L"LinkView 버전 1.0");
-                if (child != nullptr) ::GetWindowTextW(child, text, 64);
-                version = text;
-                ::PostMessageW(about, WM_COMMAND, IDOK, 0);
-            }
-            ::Sleep(50);
-        }
+        HWND about = nullptr;
+        if (!testpump::WaitUntil([&] {
+                about = ::FindWindowW(nullptr, L"LinkView 정보");
+                return about != nullptr && ::IsWindowVisible(about);
+            }))
+            return;
+        found = true;
+        ownerDisabled = !::IsWindowEnabled(dlg.m_hWnd);
+        wchar_t text[64] = {};
+        HWND child = ::FindWindowExW(about, nullptr, L"Static", L"LinkView 버전 1.0");
+        if (child != nullptr) ::GetWindowTextW(child, text, 64);
+        version = text;
+        ::PostMessageW(about, WM_COMMAND, IDOK, 0);
     });
     dlg.SendMessage(WM_SYSCOMMAND, ID_SYSCMD_ABOUT | 0x3, 0);  // low bits are the system's
     closer.join();
@@ -527,12 +528,7 @@ TEST(StatusDialogWorker, FirstShowStartsTheWorkerAndItsUpdatesArrive) {
     // The template enables the list; the first update finds no adapter here
     // (Wine lists no wireless interface) and disables it.
     ASSERT_TRUE(dlg.adapterCombo.IsWindowEnabled());
-    const DWORD t0 = ::GetTickCount();
-    while (dlg.adapterCombo.IsWindowEnabled() && ::GetTickCount() - t0 < 10000) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
-    }
+    testpump::PumpUntil([&] { return !dlg.adapterCombo.IsWindowEnabled(); });
     EXPECT_FALSE(dlg.adapterCombo.IsWindowEnabled());
     EXPECT_EQ(dlg.workerStarted, 1);
     EXPECT_EQ(PanelStateOf(dlg.shownStatus), PANEL_NO_ADAPTER);
