@@ -12,15 +12,9 @@ using fakes::CallLog;
 using fakes::G;
 using fakes::V4;
 
-class NoWindow : public StatusHost {
-public:
-    HWND__* StatusWindow() const override { return nullptr; }
-    std::wstring AdapterItemText(int) override { return {}; }
-};
-
 struct Cycle : ::testing::Test {
     fakes::FakeSystem sys;
-    NoWindow host;
+    fakes::NoWindow host;
     StatusMembers dialog{host};
     GuardedSelection selection{dialog, *dialog.workerLink};
     AdapterStatus s;

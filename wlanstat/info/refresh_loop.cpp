@@ -31,6 +31,18 @@ bool ClaimWorker(StatusMembers& dialog, WorkerLink& link) {
     return section && dialog.workerStarted.exchange(1) == 0;
 }
 
+bool CollectOnce(StatusMembers& dialog, WorkerLink& link, InfoPlatform& platform, SharedSelection& selection,
+                 AdapterStatus& collected) {
+    {
+        auto section = link.Enter();
+        if (!section) return false;
+        dialog.SyncSelection(1, 0);
+    }
+    ClearStatus(collected);
+    QueryAdapterStatus(platform, selection, collected);
+    return true;
+}
+
 void RunRefreshLoop(StatusMembers& dialog, WorkerLink& link, InfoPlatform& platform,
                     StatusSender& sender, std::chrono::milliseconds pause) {
     GuardedSelection selection(dialog, link);
@@ -38,13 +50,7 @@ void RunRefreshLoop(StatusMembers& dialog, WorkerLink& link, InfoPlatform& platf
     // nothing of the dialog is written while a system call runs.
     AdapterStatus collected;
     for (;;) {
-        {
-            auto section = link.Enter();
-            if (!section) return;
-            dialog.SyncSelection(1, 0);
-        }
-        ClearStatus(collected);
-        QueryAdapterStatus(platform, selection, collected);
+        if (!CollectOnce(dialog, link, platform, selection, collected)) return;
         {
             auto section = link.Enter();
             if (!section) return;

@@ -31,6 +31,11 @@ private:
 
 inline constexpr std::chrono::milliseconds kRefreshPause{1000};
 
+// One cycle's collection: applies the user's pick and fills `collected` from the
+// system. False, touching nothing, once `link` is stopped.
+bool CollectOnce(StatusMembers& dialog, WorkerLink& link, InfoPlatform& platform, SharedSelection& selection,
+                 AdapterStatus& collected);
+
 // Runs until `link` is stopped. `dialog` is touched only while the link is open.
 void RunRefreshLoop(StatusMembers& dialog, WorkerLink& link, InfoPlatform& platform,
                     StatusSender& sender, std::chrono::milliseconds pause = kRefreshPause);

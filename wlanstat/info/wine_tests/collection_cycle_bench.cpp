@@ -8,12 +8,6 @@
 namespace wlanstat {
 namespace {
 
-class NoWindow : public StatusHost {
-public:
-    HWND__* StatusWindow() const override { return nullptr; }
-    std::wstring AdapterItemText(int) override { return {}; }
-};
-
 void Prepare(fakes::FakeSystem& sys, bool connected) {
     sys.wlan.interfaces = {{fakes::G(1), L"Quorix K4100ZT Wireless LAN PCI-E Adapter", connected ? 1 : 0},
                            {fakes::G(2), L"Other", 0}};
@@ -42,15 +36,13 @@ void Prepare(fakes::FakeSystem& sys, bool connected) {
 void Cycle(benchmark::State& state, bool connected) {
     fakes::FakeSystem sys;
     Prepare(sys, connected);
-    NoWindow host;
+    fakes::NoWindow host;
     StatusMembers dialog(host);
     GuardedSelection selection(dialog, *dialog.workerLink);
     AdapterStatus status;
     for (auto _ : state) {
         sys.log.clear();
-        dialog.SyncSelection(1, 0);
-        ClearStatus(status);
-        QueryAdapterStatus(sys.platform, selection, status);
+        CollectOnce(dialog, *dialog.workerLink, sys.platform, selection, status);
         std::swap(dialog.liveStatus, status);
         benchmark::DoNotOptimize(dialog.liveStatus);
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "wlanstat/info/collection_cycle.h"
+#include "wlanstat/info/status_members.h"
 
 namespace wlanstat::fakes {
 
@@ -224,6 +225,14 @@ inline IpSockAddr V6() {
     s.family = 23;
     return s;
 }
+
+// A dialog without a window, for a cycle run by hand: the worker's copy of the
+// list is all it is asked for.
+class NoWindow : public StatusHost {
+public:
+    HWND__* StatusWindow() const override { return nullptr; }
+    std::wstring AdapterItemText(int) override { return {}; }
+};
 
 // All fakes wired together, with one log.
 struct FakeSystem {

@@ -11,16 +11,11 @@
 #include <vector>
 
 #include "wlanstat/info/refresh_loop.h"
+#include "wlanstat/info/wine_tests/info_fakes.h"
 #include "wlanstat/info/system_platform.h"
 
 namespace wlanstat {
 namespace {
-
-class NoWindow : public StatusHost {
-public:
-    HWND__* StatusWindow() const override { return nullptr; }
-    std::wstring AdapterItemText(int) override { return {}; }
-};
 
 double ThreadCpuMs() {
     FILETIME created, exited, kernel, user;
@@ -56,16 +51,14 @@ std::wstring FirstAdapterName() {
 }
 
 int Main(int cycles) {
-    NoWindow host;
+    fakes::NoWindow host;
     StatusMembers dialog(host);
     SystemPlatform system(*dialog.workerLink);
     GuardedSelection selection(dialog, *dialog.workerLink);
     AdapterStatus status;
 
     Measure("whole cycle (WLAN open, enumerate, close)", cycles, [&] {
-        dialog.SyncSelection(1, 0);
-        ClearStatus(status);
-        QueryAdapterStatus(system.Platform(), selection, status);
+        CollectOnce(dialog, *dialog.workerLink, system.Platform(), selection, status);
     });
     const std::wstring adapter = FirstAdapterName();
     if (!adapter.empty()) {

@@ -18,12 +18,6 @@
 namespace wlanstat {
 namespace {
 
-class NoWindow : public StatusHost {
-public:
-    HWND__* StatusWindow() const override { return nullptr; }
-    std::wstring AdapterItemText(int) override { return {}; }
-};
-
 TEST(SystemWlan, OpensAndListsNoInterfaceUnderWine) {
     SystemWlanClient wlan;
     ASSERT_EQ(wlan.Open(), 0u);
@@ -35,7 +29,7 @@ TEST(SystemWlan, OpensAndListsNoInterfaceUnderWine) {
 }
 
 TEST(SystemCycle, EndsWithNoAdapterAndResetsTheSelection) {
-    NoWindow host;
+    fakes::NoWindow host;
     StatusMembers dialog(host);
     dialog.selectedGuid = fakes::G(1);
     dialog.selectedIndex = 1;
