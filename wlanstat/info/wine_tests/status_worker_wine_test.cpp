@@ -6,10 +6,12 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "wlanstat/info/wine_tests/info_fakes.h"
 #include "wlanstat/info/status_worker.h"
 #include "wlanstat/info/system_platform.h"
+#include "tests/support/message_pump.h"
 
 namespace wlanstat {
 namespace {
@@ -74,27 +76,12 @@ private:
     }
 };
 
-// Pumps this thread's messages until `done` or `ms` pass.
-bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
-    const DWORD t0 = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - t0 > ms) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    }
-    return true;
-}
+using testpump::kPatienceMs;
+using testpump::PumpUntil;
+using testpump::WaitUntil;  // without pumping: the worker can reach its send but not complete it
 
-// Waits without pumping: the worker can reach its send but not complete it.
-bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
-    const DWORD t0 = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - t0 > ms) return false;
-        Sleep(1);
-    }
-    return true;
-}
+// Whether another thread's SendMessage waits in this thread's queue.
+bool SendWaiting() { return (HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) != 0; }
 
 // A cycle that finds the WLAN service stopped and waits for it to start, as
 // long as the service asks (a minute), through the real stop-aware clock.
@@ -124,9 +111,6 @@ private:
     WatchedClock clock_;
     InfoPlatform platform_{sys_.wlan, sys_.scm, clock_, sys_.ip, sys_.counters, sys_.ansi};
 };
-
-// Generous: the worker's timing is measured by the benchmarks, not here.
-constexpr DWORD kPatienceMs = 10000;
 
 struct Worker : ::testing::Test {
     std::unique_ptr<TestDialog> dialog = std::make_unique<TestDialog>();
@@ -159,7 +143,7 @@ TEST_F(Worker, HandsOverEachCycleSynchronouslyFromOneWorker) {
 TEST_F(Worker, ClosingBetweenCycles) {
     StartStatusWorker(*dialog);
     ASSERT_TRUE(PumpUntil([&] { return dialog->updates >= 1; }, 10000));
-    PumpUntil([] { return false; }, 100);
+    ASSERT_TRUE(PumpUntil([&] { return !link->Sending(); }));  // the cycle has handed over
     CloseAndCheckWorkerEnds();
 }
 
@@ -175,7 +159,7 @@ TEST_F(Worker, ClosingWhileTheWorkerWaitsInItsSend) {
     StartStatusWorker(*dialog);
     // Not pumping: the worker gets into SendMessageW and waits there.
     ASSERT_TRUE(WaitUntil([&] { return link->Sending(); }, 10000));
-    Sleep(50);
+    ASSERT_TRUE(WaitUntil(SendWaiting));  // the send has reached this thread
     EXPECT_EQ(dialog->updates, 0);
     DestroyWindow(dialog->hwnd);
     // The pending hand-off was taken while the window still existed, and no
@@ -205,32 +189,47 @@ TEST_F(Worker, DialogClosedBeforeTheThreadRuns) {
 namespace wlanstat {
 namespace {
 
-// Child runs: the test program started again on one of the tests below, which
-// close the dialog and let the process end while the worker is busy.
-TEST_F(Worker, DISABLED_ChildClosesDuringTheServiceWait) {
+// Each test below starts this program again on itself, with the moment named in
+// the child's environment: the child closes the dialog at that moment and lets
+// the process end while the worker is busy; the parent times the child's end.
+constexpr wchar_t kChildMoment[] = L"QX_WORKER_CHILD_MOMENT";
+
+// The moment this process is to close at, as a child; empty in the parent.
+std::wstring ChildMoment() {
+    wchar_t moment[32] = {};
+    const DWORD n = GetEnvironmentVariableW(kChildMoment, moment, 32);
+    return n > 0 && n < 32 ? moment : L"";
+}
+
+// The child's part: a dialog closed at `moment`, the process left to end.
+void CloseAt(const std::wstring& moment) {
+    auto dialog = std::make_unique<TestDialog>();
     std::atomic<bool> sleeping{false};
-    StartStatusWorker(*dialog, [&](WorkerLink& l) { return std::make_unique<StuckServiceSystem>(l, sleeping); });
-    ASSERT_TRUE(PumpUntil([&] { return sleeping.load(); }, 10000));
+    if (moment == L"service-wait") {
+        StartStatusWorker(*dialog, [&](WorkerLink& l) { return std::make_unique<StuckServiceSystem>(l, sleeping); });
+        ASSERT_TRUE(PumpUntil([&] { return sleeping.load(); }));
+    } else {
+        StartStatusWorker(*dialog);
+        std::shared_ptr<WorkerLink> link = dialog->workerLink;
+        ASSERT_TRUE(WaitUntil([&] { return link->Sending(); }));
+    }
     DestroyWindow(dialog->hwnd);
     dialog.reset();
 }
 
-TEST_F(Worker, DISABLED_ChildClosesWhileTheWorkerWaitsInItsSend) {
-    StartStatusWorker(*dialog);
-    ASSERT_TRUE(WaitUntil([&] { return link->Sending(); }, 10000));
-    DestroyWindow(dialog->hwnd);
-    dialog.reset();
-}
-
-// Runs one child test; returns its exit code and how long the process lived.
-DWORD RunChild(const wchar_t* test, DWORD& ms) {
+// Runs test `test` of this program as a child closing at `moment`; returns its
+// exit code and how long the process lived.
+DWORD RunChild(const wchar_t* test, const wchar_t* moment, DWORD& ms) {
     wchar_t exe[MAX_PATH];
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    std::wstring line = L"\"" + std::wstring(exe) + L"\" --gtest_also_run_disabled_tests --gtest_filter=Worker." + test;
+    std::wstring line = L"\"" + std::wstring(exe) + L"\" --gtest_filter=ProcessEnd." + test;
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(exe, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 999;
+    SetEnvironmentVariableW(kChildMoment, moment);
+    const BOOL started = CreateProcessW(exe, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+    SetEnvironmentVariableW(kChildMoment, nullptr);
+    if (!started) return 999;
     CloseHandle(pi.hThread);
     const DWORD t0 = GetTickCount();
     DWORD code = 998;
@@ -242,14 +241,16 @@ DWORD RunChild(const wchar_t* test, DWORD& ms) {
 }
 
 TEST(ProcessEnd, ClosingDuringTheServiceWaitEndsTheProcessPromptly) {
+    if (const std::wstring moment = ChildMoment(); !moment.empty()) return CloseAt(moment);
     DWORD ms = 0;
-    EXPECT_EQ(RunChild(L"DISABLED_ChildClosesDuringTheServiceWait", ms), 0u);
+    EXPECT_EQ(RunChild(L"ClosingDuringTheServiceWaitEndsTheProcessPromptly", L"service-wait", ms), 0u);
     EXPECT_LT(ms, 10000u);  // the service asked for a minute
 }
 
 TEST(ProcessEnd, ClosingDuringTheHandOffEndsTheProcessPromptly) {
+    if (const std::wstring moment = ChildMoment(); !moment.empty()) return CloseAt(moment);
     DWORD ms = 0;
-    EXPECT_EQ(RunChild(L"DISABLED_ChildClosesWhileTheWorkerWaitsInItsSend", ms), 0u);
+    EXPECT_EQ(RunChild(L"ClosingDuringTheHandOffEndsTheProcessPromptly", L"hand-off", ms), 0u);
     EXPECT_LT(ms, 10000u);
 }
 
