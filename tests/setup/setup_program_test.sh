@@ -11,60 +11,28 @@
 # Usage: setup_program_test.sh SETUP_EXE DPINST_X64_EXE PREFIX WORKDIR DEVICES_EXE [MSAA_PROBE_EXE]
 set -uo pipefail
 setup_exe=$1 dpinst_exe=$2 prefix=$3 work=$4 devices_exe=$5 probe=${6:-}
-here=$(cd "$(dirname "$0")" && pwd)
-harness=$here/../../tools/harness
-"$harness/make-prefix.sh" "$prefix"
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# shellcheck source=tests/support/program_lib.sh
+source "$(dirname "$0")/../support/program_lib.sh"
+program_start "$prefix"
 title="Quorix LanCard Installer"
 screens=$work/screens
 mkdir -p "$screens"
 rm -f "$screens"/*.png  # only this run's pictures
-failures=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # Window ids titled like the installer (the frame, and any message box).
-windows() { xdotool search --name "^$title\$" 2>/dev/null || true; }
+windows() { titled "$title"; }
 
 # Waits up to $2 s until `windows` lists exactly $1 windows.
-wait_count() {
-  local deadline=$((SECONDS + $2))
-  while [ $SECONDS -lt $deadline ]; do
-    [ "$(windows | wc -l)" -eq "$1" ] && return 0
-    sleep 0.3
-  done
-  return 1
-}
+wait_count() { wait_titled "$2" "$title" "$1"; }
 
 # The window in `windows` other than $1.
 other_window() { windows | grep -vx "$1" | head -n 1; }
 
-shot() { import -window "$1" "$screens/$2.png" 2>/dev/null || fail "screenshot $2"; }
-
-# Colour of client pixel (x, y) of window $1 as RRGGBB.
-pixel() {
-  import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n 1 | tr -d '#'
-}
-
-# Waits up to $5 s until pixel ($2,$3) of window $1 is $4 (or, with $6 = not, is no longer $4).
-wait_pixel() {
-  local deadline=$((SECONDS + $5))
-  while [ $SECONDS -lt $deadline ]; do
-    if [ "${6:-is}" = not ]; then
-      [ "$(pixel "$1" "$2" "$3")" != "$4" ] && return 0
-    else
-      [ "$(pixel "$1" "$2" "$3")" = "$4" ] && return 0
-    fi
-    sleep 0.3
-  done
-  return 1
-}
-
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
-
-# Wine's message-box trace quotes each box's text, every non-ASCII character as
-# a backslash and four hex digits.
-box_said() { grep -qF "MSGBOX_OnInit L\"$2\"" "$1"; }
+# snap WINDOW NAME: the window's picture kept as NAME.png.
+snap() { shot "$1" "$screens/$2.png" || fail "screenshot $2"; }
+# A pixel of the animation's driver box, the same in every frame: once drawn,
+# the installing page shows its picture.
+installing_marker=(218 268 E8B04A)
 
 # Whether a screen reader in another process finds line $2 ("role<TAB>name<TAB>
 # action") on the page shown; $1 names the check. Role 18 is a dialog, 41 a
@@ -80,7 +48,7 @@ confirm_text='\c885\b8cc\d558\c2dc\aca0\c2b5\b2c8\ae4c?'
 # Return on the box when the click did not close it (other tests' windows may
 # sit on top). Waits until $4 installer windows are left.
 press_box() {
-  click "$1" "$2" "$3"
+  click_at "$1" "$2" "$3"
   wait_count "$4" 5 && return 0
   xdotool windowfocus --sync "$1" 2>/dev/null
   xdotool key Return
@@ -91,9 +59,9 @@ press_box() {
 # process) and waits for the started process $1; a stuck run must not hold the
 # single-instance mutex for the next one.
 finish() {
-  local id waited=0
+  local id
   for id in $(windows); do xdotool windowkill "$id" 2>/dev/null || true; done
-  while kill -0 "$1" 2>/dev/null && [ $waited -lt 20 ]; do sleep 0.5; waited=$((waited + 1)); done
+  wait_exit 10 "$1"
   kill "$1" 2>/dev/null || true
 }
 
@@ -117,10 +85,10 @@ run_as() {
   wait_count 1 60 || { fail "$name: no installer window"; finish $first; return; }
   local frame
   frame=$(windows | head -n 1)
-  sleep 1
-  shot "$frame" "$name-1-intro"
-  [ "$(pixel "$frame" 300 30)" = "4B4B4B" ] || fail "$name: intro frame line at y 30"
-  [ "$(pixel "$frame" 240 218)" = "CCD6E0" ] || fail "$name: intro illustration"
+  wait_pixel 20 "$frame" 240 218 CCD6E0  # the intro's illustration, painted
+  snap "$frame" "$name-1-intro"
+  [ "$(pixel_of "$frame" 300 30)" = "4B4B4B" ] || fail "$name: intro frame line at y 30"
+  [ "$(pixel_of "$frame" 240 218)" = "CCD6E0" ] || fail "$name: intro illustration"
   reads "$name: the intro's title" $'18\tQuorix K4100ZT 설치를 시작합니다\t'
   reads "$name: the intro's close image" $'43\t닫기\t누르기'
 
@@ -131,40 +99,38 @@ run_as() {
   if wait_count 2 30; then
     local box
     box=$(other_window "$frame")
-    sleep 0.5
-    shot "$box" "$name-2-already-running"
+    wait_still 10 "$box"
+    snap "$box" "$name-2-already-running"
     box_said "$work/$name-second.log" "$already_running_text" || fail "$name: the second start's box has another text"
     press_box "$box" 164 57 1 || fail "$name: the second start's box did not close"
   else
     fail "$name: the second start showed no box"
   fi
-  local waited=0
-  while kill -0 $second 2>/dev/null && [ $waited -lt 30 ]; do sleep 0.5; waited=$((waited + 1)); done
+  wait_exit 15 $second
   kill -0 $second 2>/dev/null && fail "$name: the second start did not end"
-  [ "$(pixel "$frame" 240 218)" = "CCD6E0" ] || fail "$name: the first installer left its intro"
+  [ "$(pixel_of "$frame" 240 218)" = "CCD6E0" ] || fail "$name: the first installer left its intro"
 
   # A drag in the top band moves the window, and the next click still counts.
   local before after
-  before=$(xdotool getwindowgeometry "$frame" | grep Position)
+  before=$(position_of "$frame")
   xdotool mousemove --window "$frame" 300 40 mousedown 1 mousemove --window "$frame" 320 50 \
     mousemove --window "$frame" 340 60 mouseup 1
-  sleep 0.5
-  after=$(xdotool getwindowgeometry "$frame" | grep Position)
+  wait_moved 5 "$frame" "$before"
+  after=$(position_of "$frame")
   [ "$before" != "$after" ] || fail "$name: the drag did not move the window ($before)"
   fi
 
   # "다음 >": the installing page while the stand-in is held.
   touch "$media/drivers/dpinst.hold"
-  click "$frame" 391 326
-  if wait_pixel "$frame" 240 218 CCD6E0 20 not; then
-    sleep 1.5
-    shot "$frame" "$name-3-installing"
+  click_at "$frame" 391 326
+  if wait_pixel 20 "$frame" 240 218 CCD6E0 not; then
+    wait_pixel 20 "$frame" "${installing_marker[@]}"  # the animation's first frame
+    snap "$frame" "$name-3-installing"
     # Enter, Esc and Alt+F4 do not end the installation (a click on the page
     # first, so the keys reach it).
-    click "$frame" 300 200
+    click_at "$frame" 300 200
     xdotool key Return Escape alt+F4
-    sleep 1
-    [ "$(windows | wc -l)" -eq 1 ] || fail "$name: a key opened a box or closed the window"
+    holds_for 1 titled_count_is "$title" 1 || fail "$name: a key opened a box or closed the window"
   else
     fail "$name: '다음 >' did not lead to the installing page"
     finish $first
@@ -175,13 +141,13 @@ run_as() {
   # The result page: the green check of success or the warning triangle of failure.
   local marker=(300 262 2FA84F)
   [ "$outcome" = failure ] && marker=(305 193 F2C12E)
-  if wait_pixel "$frame" "${marker[@]}" 60; then
-    sleep 0.5
-    shot "$frame" "$name-4-$outcome"
+  if wait_pixel 60 "$frame" "${marker[@]}"; then
+    wait_still 10 "$frame"
+    snap "$frame" "$name-4-$outcome"
     if [ "$outcome" = success ]; then reads "$name: the outcome" $'41\t드라이버 설치가 완료되었습니다.\t'
     else reads "$name: the outcome" $'41\t드라이버 설치에 실패하였습니다.\t'; fi
   else
-    shot "$frame" "$name-4-result"
+    snap "$frame" "$name-4-result"
     fail "$name: no $outcome page"
     finish $first
     return
@@ -201,19 +167,18 @@ run_as() {
   fi
 
   # "마침" asks; Yes ends the program.
-  click "$frame" 471 326
+  click_at "$frame" 471 326
   if wait_count 2 20; then
     local ask
     ask=$(other_window "$frame")
-    sleep 0.5
-    shot "$ask" "$name-5-confirm"
+    wait_still 10 "$ask"
+    snap "$ask" "$name-5-confirm"
     box_said "$work/$name-first.log" "$confirm_text" || fail "$name: '마침' asked something else"
     press_box "$ask" 59 57 0 || fail "$name: the installer did not end after Yes"
   else
     fail "$name: '마침' did not ask"
   fi
-  waited=0
-  while kill -0 $first 2>/dev/null && [ $waited -lt 60 ]; do sleep 0.5; waited=$((waited + 1)); done
+  wait_exit 30 $first
   kill -0 $first 2>/dev/null && fail "$name: the process did not end"
   finish $first
 }
@@ -316,5 +281,4 @@ wineserver -w
 if [ -n "$saved_lang" ]; then export LANG=$saved_lang; else unset LANG; fi
 "$harness/make-prefix.sh" "$prefix"  # back as the other runs want it
 echo "screenshots: $screens"
-[ $failures -eq 0 ] && echo "PASS" || echo "$failures failure(s)"
-exit $((failures > 0))
+tally_exit

@@ -9,17 +9,13 @@ probe=$2
 # shellcheck source=tests/wlanstat/viewer_lib.sh
 source "$(dirname "$0")/viewer_lib.sh" "$3"
 
-cleanup() { local p; for p in $(pids); do kill "$p" 2>/dev/null; done; }
-trap cleanup EXIT
+trap 'kill_procs wlanstat.exe' EXIT
 [ "$(count)" -eq 0 ] || { echo "another wlanstat.exe runs in this prefix"; exit 1; }
 
 wine "$exe" >/dev/null 2>&1 &
 tree=""
-for _ in $(seq 1 60); do
-  tree=$(wine "$probe" "$title" 2>/dev/null | tr -d '\r') && [ -n "$tree" ] && break
-  sleep 1
-done
-[ -n "$tree" ] || { fail "no accessible object for \"$title\""; exit 1; }
+read_tree() { tree=$(wine "$probe" "$title" 2>/dev/null | tr -d '\r') && [ -n "$tree" ]; }
+wait_for 60 read_tree || { fail "no accessible object for \"$title\""; exit 1; }
 echo "$tree"
 
 # role numbers: dialog 18, static text 41, grouping 20, graphic 40, push button 43
@@ -36,8 +32,6 @@ expect "43	닫기	누르기" "the close image as a button"
 
 close=$(grep -n "^43	닫기	누르기\$" <<<"$tree" | cut -d: -f1)
 [ "$(wine "$probe" "$title" press $((close - 1)) 2>/dev/null | tr -d '\r')" = pressed ] || fail "close image not pressed"
-for _ in $(seq 1 50); do [ "$(count)" -eq 0 ] && break; sleep 0.2; done
-[ "$(count)" -eq 0 ] && pass "the close image's default action ended the program" || fail "still running"
+wait_count 10 0 && pass "the close image's default action ended the program" || fail "still running"
 
-[ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
-echo "all checks passed"
+tally_exit

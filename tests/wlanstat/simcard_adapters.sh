@@ -41,20 +41,24 @@ x=$((${at%,*} + 14)) y=$((${at#*,} + 63))
 # below it in black.
 rows() { convert "$work/two-open-list.png" -crop "400x12+0+$1" -depth 8 txt:- | grep -c "$2"; }
 both_listed() { [ "$(rows 0 '#3096FA')" -gt 0 ] && [ "$(rows 0 '#FFFFFF')" -gt 0 ] && [ "$(rows 12 '#000000')" -gt 0 ]; }
-# On a loaded machine a click can land before the box takes it: click again
-# while the list has not opened.
+# The list as the viewer holds it decides: open and holding both adapters. A
+# click that lands before the box takes it opens nothing: click again then.
+check "two adapters, the first chosen, the list closed" list_state_is "closed 2 0"
 opened=""
 for _ in 1 2 3; do
   xdotool mousemove --window "$main" 200 52 click 1
-  for _ in $(seq 20); do
-    sleep 0.1
-    import -window root -depth 8 png:- 2>/dev/null | convert - -crop "400x24+$x+$y" +repage "$work/two-open-list.png"
-    both_listed && { opened=1; break; }
-  done
-  [ -n "$opened" ] && break
+  wait_for 5 list_state_is "open 2 0" && { opened=1; break; }
 done
+check "a click opens the list" test -n "$opened"
+list_picture() {
+  import -window root -depth 8 png:- 2>/dev/null | convert - -crop "400x24+$x+$y" +repage "$work/two-open-list.png"
+}
+# Drawn once open: the chosen item lit at the top, the other one below it in black.
+drawn_open() { list_picture && both_listed; }
+wait_for 5 drawn_open
 check "the open list holds both adapters" both_listed
 xdotool mousemove --window "$main" 200 81 click 1
+check "the second picked, the list closed" wait_for 5 list_state_is "closed 2 1"
 mark=$(log_lines)
 wait_opens 2 "$mark"
 check "after the next update: the second, not connected, its identity only" \

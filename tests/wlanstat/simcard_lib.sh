@@ -9,19 +9,16 @@ work=$3
 source "$(dirname "${BASH_SOURCE[0]}")/viewer_lib.sh" "$2"
 export QUORIX_WIN32_BUILD=${QUORIX_WIN32_BUILD:-$root/build/win32}
 tool=$QUORIX_WIN32_BUILD/tools/harness/simcard/wlan/simcard_tool.exe
+combo_probe=$QUORIX_WIN32_BUILD/tests/combo_probe.exe
 scenario=$work/card.scenario
 log=$scenario.log
-# Windows paths for Wine programs: the Unix root is Z:.
-winpath() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
 
 mkdir -p "$work"
 rm -f "$work"/*.png "$work"/*.bmp
 
-check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; fi; }
 finish() {
   echo "pictures and call log: $work"
-  [ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
-  echo "all checks passed"
+  tally_exit
 }
 
 # The test display has no window manager to wait for.
@@ -46,14 +43,9 @@ new_log() { : > "$log"; }
 keep_log() { cp "$log" "$work/$1.log" 2>/dev/null || true; }
 log_lines() { [ -f "$log" ] && wc -l < "$log" || echo 0; }
 opens_since() { tail -n +"$(($1 + 1))" "$log" 2>/dev/null | grep -c 'WlanOpenHandle'; }
-wait_opens() {
-  local deadline=$((SECONDS + ${3:-20}))
-  while [ $SECONDS -lt $deadline ]; do
-    [ "$(opens_since "$2")" -ge "$1" ] && { sleep 0.3; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+opened() { [ "$(opens_since "$2")" -ge "$1" ]; }
+# ...and then until the window has painted what it was handed.
+wait_opens() { wait_for "${3:-20}" opened "$1" "$2" && wait_still 5 "$main"; }
 # After a rewrite: the next handle reads it, the one after comes only once that
 # cycle's face has been handed to the window.
 settled() { local m; m=$(log_lines); wait_opens 2 "$m" "${1:-20}"; }
@@ -64,31 +56,22 @@ settled() { local m; m=$(log_lines); wait_opens 2 "$m" "${1:-20}"; }
 main=""
 start_viewer() {
   env "$@" wine "$exe" >>"$work/wine.log" 2>&1 &
-  local deadline=$((SECONDS + 60)) w
-  while [ $SECONDS -lt $deadline ]; do
-    for w in $(xdotool search --name "^$title\$" 2>/dev/null); do
-      [ "$(xdotool getwindowgeometry "$w" 2>/dev/null | awk '/Geometry/ {print $2}')" = 594x398 ] && { main=$w; return 0; }
-    done
-    sleep 0.2
-  done
+  main=$(wait_window 60 "$title" 594x398) && return 0
   fail "no window \"$title\""
   return 1
 }
 close_viewer() {
   [ "$(count)" -eq 0 ] || xdotool mousemove --window "$main" 575 15 click 1
-  wait_count 5 0 || { fail "the viewer did not end"; local p; for p in $(pids); do kill "$p"; done; }
+  wait_count 5 0 || { fail "the viewer did not end"; kill_procs wlanstat.exe; }
   timeout 30 wineserver -w || true
 }
-cleanup() { local p; for p in $(pids); do kill "$p" 2>/dev/null; done; }
-trap cleanup EXIT
+trap 'kill_procs wlanstat.exe' EXIT
 
-shot() { import -window "$main" -depth 8 "$work/$1.png" 2>/dev/null; }
-pixel() {
-  import -window "$main" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n 1 | grep -o '#[0-9A-F]\{6\}' | head -n 1
-}
-colour_count() {
-  import -window "$main" -crop "$3x$4+$1+$2" -depth 8 txt:- 2>/dev/null | grep -c "$5"
-}
+# The viewer's window, seen: its picture, a pixel as #RRGGBB, and the pixels of
+# colour $5 (#RRGGBB) in the rectangle x y w h.
+shot_main() { shot "$main" "$work/$1.png"; }
+pixel() { echo "#$(pixel_of "$main" "$1" "$2")"; }
+colour_count() { colour_count_of "$main" "$1" "$2" "$3" "$4" "${5#\#}"; }
 
 # ---- the face ----
 
@@ -132,7 +115,7 @@ face_is() {
   cat > "$work/$name.drawing"
   wine "$tool" face "$(winpath "$work/$name-expected.bmp")" "$(winpath "$exe")" "$(winpath "$work/$name.drawing")" \
     >/dev/null 2>&1 || { echo "  the probe could not draw $name"; return 1; }
-  shot "$name" || return 1
+  shot_main "$name" || return 1
   local masks=(-fill black -draw "rectangle 12,39 416,65" -draw "rectangle 510,365 583,392"
                -draw "rectangle 554,8 585,24")
   local r
@@ -191,3 +174,9 @@ list_pixels() { colour_count 16 44 380 16 "$1"; }
 list_enabled() { [ "$(list_pixels '#000000')" -gt 0 ]; }
 list_disabled() { [ "$(list_pixels '#000000')" -eq 0 ] && [ "$(list_pixels '#A6A6A6')" -gt 0 ]; }
 list_empty() { [ "$(list_pixels '#000000')" -eq 0 ] && [ "$(list_pixels '#A6A6A6')" -eq 0 ]; }
+
+# The adapter list as the viewer holds it, read through the window: "open|closed
+# COUNT SELECTED" (tests/support/combo_probe.cpp).
+list_state() { wine "$combo_probe" "$title" 594x398 2>/dev/null | tr -d '\r'; }
+list_state_is() { [ "$(list_state)" = "$1" ]; }
+list_state_matches() { [[ "$(list_state)" == $1 ]]; }

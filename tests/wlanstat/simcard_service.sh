@@ -45,15 +45,14 @@ printf '%s\n' "service demand never 500" "$adapter" | card
 install_card
 new_log
 start_viewer || finish
-deadline=$((SECONDS + 20))
-until grep -q 'WlanSvc start pending' "$log" 2>/dev/null || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
-sleep 1
+wait_line 20 "$log" 'WlanSvc start pending'
+wait_still 5 "$main"
 check "no adapter while the viewer waits for the service" face_is service-waiting < <(no_adapter_face)
 xdotool mousemove --window "$main" 560 15
-sleep 0.5
+wait_pixel 5 "$main" 557 11 3FA9E0
 lit=$(pixel 557 11)
 xdotool mousemove --window "$main" 300 100
-sleep 0.5
+wait_pixel 5 "$main" 557 11 3FA9E0 not
 check "the window answers meanwhile (minimise button lit under the pointer only)" \
   test "$lit" = "#3FA9E0" -a "$(pixel 557 11)" != "#3FA9E0"
 started=$(date +%s%N)

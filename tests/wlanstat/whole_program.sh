@@ -17,34 +17,13 @@ appkey='HKCU\Software\Wine\AppDefaults\wlanstat.exe'
 wine reg add "$appkey\\X11 Driver" /v Managed /d N /f >/dev/null 2>&1
 wine reg delete "$appkey" /v Version /f >/dev/null 2>&1
 
-windows() { xdotool search --name "^$title\$" 2>/dev/null; }
-geometry() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Geometry/ {print $2}'; }
-position() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Position/ {print $2}'; }
+windows() { titled "$title"; }
 # Waits up to $1 seconds for a window with our title of size $2 (WxH) or, with
-# "!WxH", of any other size; prints its id.
+# "!WxH", of any other size, that was not there at the last start; prints its id.
 old=""
-wait_window() {
-  local deadline=$((SECONDS + $1)) w g
-  while [ $SECONDS -lt $deadline ]; do
-    for w in $(windows); do
-      [[ " $old " == *" $w "* ]] && continue
-      g=$(geometry "$w")
-      if [[ "$2" == !* ]]; then [ -n "$g" ] && [ "$g" != "${2#!}" ] && { echo "$w"; return 0; }
-      else [ "$g" = "$2" ] && { echo "$w"; return 0; }; fi
-    done
-    sleep 0.2
-  done
-  return 1
-}
+new_window() { wait_window "$1" "$title" "$2" "$old"; }
+pixel() { pixel_of "$@"; }
 shot() { import -window root "$screens/$1.png" 2>/dev/null || true; }
-# Colour of client pixel (x, y) of window $1 as #RRGGBB.
-pixel() {
-  import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | tail -n 1 | grep -o '#[0-9A-F]\{6\}' | head -n 1
-}
-# Number of pixels of colour $6 in the rectangle x y w h of window $1.
-colour_count() {
-  import -window "$1" -crop "$4x$5+$2+$3" -depth 8 txt:- 2>/dev/null | grep -c "$6"
-}
 start() { old=$(windows | tr '\n' ' '); wine "$exe" >>"$screens/wine.log" 2>&1 & }
 # Starts with Wine's message-box trace into $1: it quotes each box's text, with
 # every non-ASCII character as a backslash and four hex digits.
@@ -52,19 +31,16 @@ start_traced() {
   old=$(windows | tr '\n' ' ')
   WINEDEBUG=trace+msgbox wine "$exe" >"$1" 2>&1 &
 }
-box_said() { grep -qF "MSGBOX_OnInit L\"$2\"" "$1"; }
 # Waits until this prefix runs no wlanstat.exe and shows none of its windows.
 settle() {
   wait_count 20 0 || fail "a wlanstat.exe is left running"
-  local deadline=$((SECONDS + 10))
-  while [ $SECONDS -lt $deadline ] && [ -n "$(windows)" ]; do sleep 0.2; done
+  wait_titled 10 "$title" 0
   # A start that races the idle server's exit can vanish without a trace: let
   # the server go first (no other test uses the prefix meanwhile: RUN_SERIAL).
   timeout 30 wineserver -w || true
 }
 cleanup() {
-  local p
-  for p in $(pids); do kill "$p" 2>/dev/null; done
+  kill_procs wlanstat.exe
   wine reg delete "$appkey" /v Version /f >/dev/null 2>&1
 }
 trap cleanup EXIT
@@ -73,14 +49,14 @@ trap cleanup EXIT
 
 echo "== start-up"
 start
-if main=$(wait_window 60 594x398); then
+if main=$(new_window 60 594x398); then
   pass "window \"$title\" of 594 x 398"
-  sleep 1.5
+  # The no-adapter picture (its warning sign) and the grey status line, once painted.
+  wait_pixel 20 "$main" 534 87 FFD86B
   shot wlanstat-start
-  # The no-adapter picture (its warning sign) and the grey status line.
-  [ "$(pixel "$main" 534 87)" = "#FFD86B" ] && pass "no-adapter picture at (464, 45)" \
+  [ "$(pixel "$main" 534 87)" = "FFD86B" ] && pass "no-adapter picture at (464, 45)" \
     || fail "no-adapter picture missing: $(pixel "$main" 534 87)"
-  [ "$(colour_count "$main" 126 76 200 13 '#777777')" -gt 0 ] && pass "grey status line" \
+  [ "$(colour_count_of "$main" 126 76 200 13 777777)" -gt 0 ] && pass "grey status line" \
     || fail "no grey status line"
 else
   fail "no window titled \"$title\""
@@ -90,29 +66,30 @@ fi
 
 echo "== hover"
 xdotool mousemove --window "$main" 560 15
-sleep 0.5
+wait_pixel 5 "$main" 557 11 3FA9E0
 lit=$(pixel "$main" 557 11)
 xdotool mousemove --window "$main" 300 100
-sleep 0.5
+wait_pixel 5 "$main" 557 11 3FA9E0 not
 dark=$(pixel "$main" 557 11)
-[ "$lit" = "#3FA9E0" ] && [ "$dark" != "$lit" ] && pass "minimise button lit only under the pointer" \
+[ "$lit" = "3FA9E0" ] && [ "$dark" != "$lit" ] && pass "minimise button lit only under the pointer" \
   || fail "hover frame: lit $lit, after leaving $dark"
 
 echo "== keys that do not close it"
 xdotool key --window "$main" Escape Return 2>/dev/null
-sleep 0.5
-[ "$(count)" -eq 1 ] && [ -n "$(geometry "$main")" ] && pass "Escape and Enter leave it open" || fail "closed by a key"
+# Nothing to wait for: watch that it stays.
+open_still() { [ "$(count)" -eq 1 ] && [ -n "$(geometry_of "$main")" ]; }
+holds_for 1 open_still && pass "Escape and Enter leave it open" || fail "closed by a key"
 
 echo "== drag by the title band"
-before=$(position "$main")
-xdotool mousemove --window "$main" 300 15 mousedown 1 sleep 0.3 mousemove_relative 40 30 sleep 0.3 mouseup 1
-sleep 0.5
-after=$(position "$main")
+before=$(position_of "$main")
+xdotool mousemove --window "$main" 300 15 mousedown 1 mousemove_relative 20 15 mousemove_relative 20 15 mouseup 1
+wait_moved 5 "$main" "$before"
+after=$(position_of "$main")
 [ "$before" != "$after" ] && pass "moved from $before to $after" || fail "did not move ($before)"
 
 echo "== second start"
 start_traced "$screens/second-start.log"
-if box=$(wait_window 30 '!594x398'); then
+if box=$(new_window 30 '!594x398'); then
   shot wlanstat-second-start
   box_said "$screens/second-start.log" '\d504\b85c\adf8\b7a8\c774 \c2e4\d589 \c911\c785\b2c8\b2e4.' \
     && pass "second start says \"프로그램이 실행 중입니다.\"" || fail "second start box has another text"
@@ -130,9 +107,9 @@ echo "== 닫기 button, on Windows 7 (6.1 passes the version gate)"
 settle
 wine reg add "$appkey" /v Version /d win7 /f >/dev/null 2>&1
 start
-if main=$(wait_window 60 594x398); then
+if main=$(new_window 60 594x398); then
   pass "dialog on Windows 7"
-  sleep 1
+  wait_pixel 20 "$main" 534 87 FFD86B  # painted: it takes clicks
   xdotool mousemove --window "$main" 546 378 click 1
   wait_count 1 0 && pass "ended within a second of 닫기" || fail "still running after 닫기"
 else
@@ -144,11 +121,11 @@ settle
 wine reg delete "$appkey" /v Version /f >/dev/null 2>&1
 wine reg add "$appkey" /v Version /d winxp /f >/dev/null 2>&1
 start_traced "$screens/winxp.log"
-if box=$(wait_window 30 '!594x398'); then
+if box=$(new_window 30 '!594x398'); then
   shot wlanstat-winxp
   box_said "$screens/winxp.log" 'Windows7 \b610\b294 \c0c1\c704 \bc84\c804\c5d0\c11c \c2e4\d589 \ac00\b2a5\d569\b2c8\b2e4.' \
     && pass "Windows XP box says \"Windows7 또는 상위 버전에서 실행 가능합니다.\"" || fail "Windows XP box has another text"
-  [ -z "$(wait_window 1 594x398)" ] && pass "no dialog" || fail "the dialog opened on Windows XP"
+  [ -z "$(new_window 1 594x398)" ] && pass "no dialog" || fail "the dialog opened on Windows XP"
   xdotool key --window "$box" Return
   wait_count 10 0 && pass "ended after the box" || fail "did not end after the box"
 else
@@ -158,5 +135,4 @@ fi
 wine reg delete "$appkey" /v Version /f >/dev/null 2>&1
 
 echo "screenshots: $screens"
-[ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
-echo "all checks passed"
+tally_exit
