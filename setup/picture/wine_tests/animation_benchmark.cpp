@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "setup/picture/animated_picture.h"
+#include "tests/support/message_pump.h"
 
 namespace {
 
@@ -18,21 +19,11 @@ double MsBetween(Clock::time_point a, Clock::time_point b) {
     return std::chrono::duration<double, std::milli>(b - a).count();
 }
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-}
-
-// Pumps messages until `done` holds; false after `timeoutMs`.
+// Pumps messages until `done` holds; false after `timeoutMs`. Looks every
+// millisecond: the frames change on the control's own thread.
 template <typename F>
 bool PumpUntil(F done, int timeoutMs) {
-    const auto end = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!done()) {
-        if (Clock::now() > end) return false;
-        Pump();
-        Sleep(1);
-    }
-    return true;
+    return testpump::PumpUntil(done, static_cast<DWORD>(timeoutMs), 1);
 }
 
 }  // namespace

@@ -3,10 +3,7 @@
 // and kernel handle counts over a long run of both (they must not grow).
 #include <windows.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <vector>
 
 #include "framework/afxwin.h"
 #include "setup/engine/install_result.h"
@@ -15,6 +12,8 @@
 #include "setup/shell/installer_app.h"
 #include "setup/shell/installing_page.h"
 #include "setup/shell/page_manager.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/paint_bench.h"
 
 // The installing page's seam: the benchmark times pages, not an installation.
 struct InstallingPageTestAccess {
@@ -23,19 +22,11 @@ struct InstallingPageTestAccess {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double MsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-void Pump() {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
+using paintbench::Measure;
+using paintbench::Print;
+using paintbench::Repaint;
+using paintbench::Timing;
+using testpump::PumpPending;
 
 HANDLE StartIdleWorker(InstallResultTarget*) {
     return ::CreateThread(nullptr, 0, [](LPVOID) -> DWORD { return 0; }, nullptr, 0, nullptr);
@@ -53,33 +44,20 @@ Counts Now() {
     return c;
 }
 
-void Report(const char* what, std::vector<double>& ms) {
-    std::sort(ms.begin(), ms.end());
-    double sum = 0;
-    for (double v : ms) sum += v;
-    std::printf("%-28s n=%zu mean %.3f ms, median %.3f ms, max %.3f ms\n", what, ms.size(), sum / ms.size(),
-                ms[ms.size() / 2], ms.back());
+Timing TimePaints(CWnd* page, int n) {
+    return Measure(n, [&](int) { Repaint(page->m_hWnd); });
 }
 
-std::vector<double> TimePaints(CWnd* page, int n) {
-    std::vector<double> ms;
-    for (int i = 0; i < n; ++i) {
-        auto start = Clock::now();
-        ::RedrawWindow(page->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        ms.push_back(MsSince(start));
-    }
-    return ms;
-}
-
-std::vector<double> TimeHovers(CWnd* page, int n) {
-    std::vector<double> ms;
-    for (int i = 0; i < n; ++i) {
-        auto start = Clock::now();
+Timing TimeHovers(CWnd* page, int n) {
+    return Measure(n, [&](int i) {
         page->SendMessage(WM_MOUSEMOVE, 0, i % 2 ? MAKELPARAM(495, 15) : MAKELPARAM(300, 200));
         page->UpdateWindow();
-        ms.push_back(MsSince(start));
-    }
-    return ms;
+    });
+}
+
+// The floor of a page painted from bitmap `id`, over the page.
+Timing Floor(CWnd* page, UINT id, int n) {
+    return paintbench::MeasureFloor(id, paintbench::ClientOnScreen(page->m_hWnd), n);
 }
 
 }  // namespace
@@ -89,32 +67,34 @@ int main() {
     CNorvikDlg frame;
     app.m_pMainWnd = &frame;
 
-    auto start = Clock::now();
+    const double start = paintbench::NowMs();
     frame.Create(IDD_FRAME);
     frame.m_intro.UpdateWindow();
-    std::printf("frame creation to the intro's first paint: %.1f ms\n", MsSince(start));
+    std::printf("frame creation to the intro's first paint: %.1f ms\n", paintbench::NowMs() - start);
     auto* installing = static_cast<CNotiLowVersion*>(g_pPrevMgr->Page(0));
     InstallingPageTestAccess::UseWorker(*installing, &StartIdleWorker);
-    Pump();
+    PumpPending();
 
-    std::vector<double> ms = TimePaints(&frame.m_intro, 300);
-    Report("intro full paint", ms);
-    ms = TimeHovers(&frame.m_intro, 1000);
-    Report("intro hover repaint", ms);
+    // Each page against its own floor: its bitmap loaded and copied, nothing drawn on it.
+    Timing floor = Floor(&frame.m_intro, IDB_INTRO, 300);
+    Print("floor: intro bitmap, one BitBlt", floor);
+    Print("intro full paint", TimePaints(&frame.m_intro, 300), &floor);
+    Print("intro hover repaint", TimeHovers(&frame.m_intro, 1000), &floor);
 
     frame.m_intro.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED), 0);
-    Pump();
+    PumpPending();
     installing->m_picture.ReleaseAll();  // time the page, not the animation
-    ms = TimePaints(installing, 300);
-    Report("installing full paint", ms);
+    floor = Floor(installing, IDB_INSTALLING, 300);
+    Print("floor: installing bitmap, one BitBlt", floor);
+    Print("installing full paint", TimePaints(installing, 300), &floor);
 
     installing->PostMessage(WM_INSTALL_RESULT, INSTALL_RESULT_FAILED, 0);
-    Pump();
+    PumpPending();
     CWnd* result = g_pPrevMgr->Page(1);
-    ms = TimePaints(result, 300);
-    Report("result full paint", ms);
-    ms = TimeHovers(result, 1000);
-    Report("result hover repaint", ms);
+    floor = Floor(result, IDB_FAILURE, 300);
+    Print("floor: failure bitmap, one BitBlt", floor);
+    Print("result full paint", TimePaints(result, 300), &floor);
+    Print("result hover repaint", TimeHovers(result, 1000), &floor);
 
     // Long run: resource counts must stay flat.
     Counts before = Now();
@@ -123,7 +103,7 @@ int main() {
         TimeHovers(result, 200);
         TimePaints(&frame.m_intro, 200);
     }
-    Pump();
+    PumpPending();
     Counts after = Now();
     std::printf("after 6000 paints and 2000 hovers: GDI objects %lu -> %lu, USER objects %lu -> %lu, "
                 "handles %lu -> %lu\n",

@@ -5,23 +5,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <vector>
 
+#include "tests/support/message_pump.h"
+#include "tests/support/paint_bench.h"
+#include "wlanstat/res/resource_ids.h"
 #include "wlanstat/ui/link_view_dlg.h"
 #include "wlanstat/ui/wine_tests/sample_status.h"
 
 namespace {
 
-double NowMs() {
-    static LARGE_INTEGER f = [] {
-        LARGE_INTEGER v;
-        QueryPerformanceFrequency(&v);
-        return v;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
+using paintbench::NowMs;
+using paintbench::Print;
+using paintbench::Timing;
 
 class BenchDlg : public CLinkViewDlg {
 public:
@@ -42,22 +37,9 @@ protected:
     END_MSG_MAP()
 };
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-}
-
-void Measure(const char* name, int n, const std::function<void(int)>& body) {
-    std::vector<double> ms;
-    ms.reserve(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        const double t0 = NowMs();
-        body(i);
-        ms.push_back(NowMs() - t0);
-    }
-    double sum = 0;
-    for (double v : ms) sum += v;
-    std::printf("%-44s n=%-5d mean %.3f ms  max %.3f ms\n", name, n, sum / n, *std::max_element(ms.begin(), ms.end()));
+// Times `step` n times and prints it against the floor.
+void Measure(const char* name, int n, const Timing& floor, const std::function<void(int)>& step) {
+    Print(name, paintbench::Measure(n, step), &floor);
 }
 
 struct Counts {
@@ -93,11 +75,11 @@ int main(int argc, char** argv) {
     BenchDlg dlg;
     dlg.created = NowMs();
     if (!dlg.Create(IDD_STATUS_DIALOG)) return 1;
-    while (dlg.firstPaint == 0 && NowMs() - dlg.created < 10000) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-        Pump();
-    }
+    testpump::PumpUntil([&] { return dlg.firstPaint != 0; });
     std::printf("%-44s %.1f ms\n", "dialog creation to first paint", dlg.firstPaint - dlg.created);
+    // The floor: the background bitmap loaded and copied to a window over the dialog.
+    const Timing floor = paintbench::MeasureFloor(IDB_BACKGROUND, paintbench::ClientOnScreen(dlg.m_hWnd), n);
+    Print("floor: background bitmap, one BitBlt", floor);
 
     wlanstat::InterfaceInfo a, b;
     a.InterfaceGuid.data1 = 1;
@@ -111,21 +93,21 @@ int main(int argc, char** argv) {
     for (int state : {PANEL_CONNECTED, PANEL_NOT_CONNECTED, PANEL_NO_ADAPTER}) {
         dlg.liveStatus = Record(state);
         HandOff(dlg);
-        Measure(names[state], n, [&](int) {
+        Measure(names[state], n, floor, [&](int) {
             dlg.Invalidate(TRUE);
             dlg.UpdateWindow();
         });
     }
     dlg.liveStatus = Record(PANEL_CONNECTED);
-    Measure("hover repaint (move across the minimise edge)", n * 3, [&](int i) {
+    Measure("hover repaint (move across the minimise edge)", n * 3, floor, [&](int i) {
         dlg.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(i % 2 ? 556 : 568, 10));
         dlg.UpdateWindow();
     });
-    Measure("update hand-off (same list) and repaint", n, [&](int) {
+    Measure("update hand-off (same list) and repaint", n, floor, [&](int) {
         HandOff(dlg);
         dlg.UpdateWindow();
     });
-    Measure("update hand-off (list refilled) and repaint", n, [&](int i) {
+    Measure("update hand-off (list refilled) and repaint", n, floor, [&](int i) {
         dlg.interfaceList[1].strInterfaceDescription = i % 2 ? L"USB Wireless LAN Adapter" : L"Other Adapter";
         HandOff(dlg);
         dlg.UpdateWindow();
