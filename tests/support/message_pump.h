@@ -34,14 +34,14 @@ bool PumpUntil(Condition done, DWORD boundMs = kPatienceMs, DWORD pollMs = 5) {
 }
 
 // The same for a thread that owns no windows (a test's stand-in user): polls
-// `done()` until it holds or `boundMs` have passed.
+// `done()` every `pollMs` until it holds or `boundMs` have passed.
 template <class Condition>
-bool WaitUntil(Condition done, DWORD boundMs = kPatienceMs) {
+bool WaitUntil(Condition done, DWORD boundMs = kPatienceMs, DWORD pollMs = 2) {
     const DWORD start = ::GetTickCount();
     for (;;) {
         if (done()) return true;
         if (::GetTickCount() - start >= boundMs) return false;
-        ::Sleep(2);
+        ::Sleep(pollMs);
     }
 }
 

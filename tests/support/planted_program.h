@@ -9,12 +9,11 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "framework/unique_handle.h"
+#include "tests/support/message_pump.h"
 
 namespace plant {
 
@@ -44,14 +43,8 @@ inline std::wstring FromHost(const char* path) {
 
 inline std::wstring Join(const std::wstring& dir, const std::wstring& name) { return dir + L"\\" + name; }
 
-inline bool WaitUntil(DWORD ms, const auto& done) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return true;
-}
+// Looks at another process, which is slow: ten times a second is enough.
+inline bool WaitUntil(DWORD ms, const auto& done) { return testpump::WaitUntil(done, ms, 100); }
 
 // A fresh folder holding the program, one plant per name, and the overrides
 // that let Wine take them; all of it goes again with the object.
