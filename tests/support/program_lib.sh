@@ -25,7 +25,7 @@ program_start() {
   [ -n "${DISPLAY:-}" ] || { echo "SKIP: no X display (run under xvfb-run)"; exit 77; }
   # A Wine session started on another display would lend this one its desktop:
   # let the prefix's last session end first.
-  timeout 60 wineserver -w || true
+  [ ! -d "$WINEPREFIX" ] || timeout 60 wineserver -w 2>/dev/null || true
   "$harness/make-prefix.sh" "$WINEPREFIX" || { echo "FAIL: no Wine prefix $WINEPREFIX"; exit 1; }
   local shown
   shown=$(xdotool search --onlyvisible --name '' 2>/dev/null | wc -l)

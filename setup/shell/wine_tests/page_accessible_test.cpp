@@ -16,10 +16,11 @@ using namespace shell_test;
 
 namespace {
 
-class PageReader : public ShellWindows {
-protected:
+// The apartment comes first and goes last: around the frame and every object it hands out.
+struct InApartment {
     msaa::Apartment apartment;
 };
+class PageReader : protected InApartment, public ShellWindows {};
 
 }  // namespace
 
