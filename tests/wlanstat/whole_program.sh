@@ -22,8 +22,9 @@ windows() { titled "$title"; }
 # "!WxH", of any other size, that was not there at the last start; prints its id.
 old=""
 new_window() { wait_window "$1" "$title" "$2" "$old"; }
-pixel() { pixel_of "$@"; }
-shot() { import -window root "$screens/$1.png" 2>/dev/null || true; }
+
+# The whole display as a user sees it, kept as NAME.png.
+snap() { shot root "$screens/$1.png" || true; }
 start() { old=$(windows | tr '\n' ' '); wine "$exe" >>"$screens/wine.log" 2>&1 & }
 # Starts with Wine's message-box trace into $1: it quotes each box's text, with
 # every non-ASCII character as a backslash and four hex digits.
@@ -53,24 +54,24 @@ if main=$(new_window 60 594x398); then
   pass "window \"$title\" of 594 x 398"
   # The no-adapter picture (its warning sign) and the grey status line, once painted.
   wait_pixel 20 "$main" 534 87 FFD86B
-  shot wlanstat-start
-  [ "$(pixel "$main" 534 87)" = "FFD86B" ] && pass "no-adapter picture at (464, 45)" \
-    || fail "no-adapter picture missing: $(pixel "$main" 534 87)"
+  snap wlanstat-start
+  [ "$(pixel_of "$main" 534 87)" = "FFD86B" ] && pass "no-adapter picture at (464, 45)" \
+    || fail "no-adapter picture missing: $(pixel_of "$main" 534 87)"
   [ "$(colour_count_of "$main" 126 76 200 13 777777)" -gt 0 ] && pass "grey status line" \
     || fail "no grey status line"
 else
   fail "no window titled \"$title\""
-  shot wlanstat-start-failed
+  snap wlanstat-start-failed
   exit 1
 fi
 
 echo "== hover"
 xdotool mousemove --window "$main" 560 15
 wait_pixel 5 "$main" 557 11 3FA9E0
-lit=$(pixel "$main" 557 11)
+lit=$(pixel_of "$main" 557 11)
 xdotool mousemove --window "$main" 300 100
 wait_pixel 5 "$main" 557 11 3FA9E0 not
-dark=$(pixel "$main" 557 11)
+dark=$(pixel_of "$main" 557 11)
 [ "$lit" = "3FA9E0" ] && [ "$dark" != "$lit" ] && pass "minimise button lit only under the pointer" \
   || fail "hover frame: lit $lit, after leaving $dark"
 
@@ -90,7 +91,7 @@ after=$(position_of "$main")
 echo "== second start"
 start_traced "$screens/second-start.log"
 if box=$(new_window 30 '!594x398'); then
-  shot wlanstat-second-start
+  snap wlanstat-second-start
   box_said "$screens/second-start.log" '\d504\b85c\adf8\b7a8\c774 \c2e4\d589 \c911\c785\b2c8\b2e4.' \
     && pass "second start says \"프로그램이 실행 중입니다.\"" || fail "second start box has another text"
   xdotool key --window "$box" Return
@@ -122,14 +123,14 @@ wine reg delete "$appkey" /v Version /f >/dev/null 2>&1
 wine reg add "$appkey" /v Version /d winxp /f >/dev/null 2>&1
 start_traced "$screens/winxp.log"
 if box=$(new_window 30 '!594x398'); then
-  shot wlanstat-winxp
+  snap wlanstat-winxp
   box_said "$screens/winxp.log" 'Windows7 \b610\b294 \c0c1\c704 \bc84\c804\c5d0\c11c \c2e4\d589 \ac00\b2a5\d569\b2c8\b2e4.' \
     && pass "Windows XP box says \"Windows7 또는 상위 버전에서 실행 가능합니다.\"" || fail "Windows XP box has another text"
   [ -z "$(new_window 1 594x398)" ] && pass "no dialog" || fail "the dialog opened on Windows XP"
   xdotool key --window "$box" Return
   wait_count 10 0 && pass "ended after the box" || fail "did not end after the box"
 else
-  shot wlanstat-winxp-failed
+  snap wlanstat-winxp-failed
   fail "no box on Windows XP: $(count) running"
 fi
 wine reg delete "$appkey" /v Version /f >/dev/null 2>&1
