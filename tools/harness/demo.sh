@@ -20,18 +20,12 @@ card_tool=$root/build/win32/tools/harness/simcard/wlan/simcard_tool.exe
 # xvfb-run hands the server's cookie over in a file of its own making.
 headless() { [[ "${XAUTHORITY:-}" == */xvfb-run.* ]]; }
 
-# Waits up to $2 seconds for a window titled $1; prints its X id.
-wait_window() {
-  local deadline=$((SECONDS + $2)) id
-  while [ $SECONDS -lt $deadline ]; do
-    id=$(xdotool search --name "$1" 2>/dev/null | head -n 1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.5
-  done
-  return 1
-}
+# The waits and eyes of the whole-program tests.
+# shellcheck source=tests/support/program_lib.sh
+source "$root/tests/support/program_lib.sh"
+set -e
 
-shot() { import -window root "$screens/$1.png" && echo "screenshot: $screens/$1.png"; }
+snap() { shot root "$screens/$1.png" && echo "screenshot: $screens/$1.png"; }
 
 # The installer: intro, "다음 >", installing, result, "마침" and Yes. On a real
 # display the user clicks through it.
@@ -42,19 +36,21 @@ run_setup() {
   if headless; then
     timeout 180 wine "$media/setup.exe" &
     local pid=$! id
-    if id=$(wait_window "^Quorix LanCard Installer\$" 60); then
-      sleep 2
-      shot setup-1-intro
+    if id=$(wait_window 60 "Quorix LanCard Installer" 527x347); then
+      wait_pixel 20 "$id" 240 218 CCD6E0 || true            # the intro's illustration
+      snap setup-1-intro
       touch "$media/drivers/dpinst.hold"   # keep the installing page up for its picture
       xdotool mousemove --window "$id" 391 326 click 1
-      sleep 3
-      shot setup-2-installing
+      wait_pixel 20 "$id" 218 268 E8B04A || true            # the animation's driver box
+      snap setup-2-installing
       rm -f "$media/drivers/dpinst.hold"
-      sleep 4
-      shot setup-3-result
+      result_shown() { pixel_is "$id" 300 262 2FA84F || pixel_is "$id" 305 193 F2C12E; }
+      wait_for 60 result_shown || true                       # the tick or the warning sign
+      snap setup-3-result
       xdotool mousemove --window "$id" 471 326 click 1
-      sleep 2
-      shot setup-4-confirm
+      wait_titled 20 "Quorix LanCard Installer" 2 || true   # the question beside the frame
+      wait_still 10 root || true
+      snap setup-4-confirm
       xdotool key Return
     fi
     wait $pid || echo "setup.exe ended with status $?"
@@ -73,12 +69,14 @@ run_wlanstat() {
   if headless; then
     timeout 120 wine "$media/wlanstat.exe" &
     local pid=$! id
-    if id=$(wait_window "^Quorix WiFi 상태보기\$" 60); then
-      sleep 3
-      shot wlanstat-1-status
+    if id=$(wait_window 60 "Quorix WiFi 상태보기" 594x398); then
+      connected() { [ "$(colour_count_of "$id" 126 76 200 13 000000)" -gt 0 ]; }
+      wait_for 20 connected || true                          # the first cycle's face: a black status line
+      wait_still 5 "$id" || true
+      snap wlanstat-1-status
       xdotool mousemove --window "$id" 560 15
-      sleep 1
-      shot wlanstat-2-hover
+      wait_pixel 5 "$id" 557 11 3FA9E0 || true               # the lit minimise button
+      snap wlanstat-2-hover
       xdotool mousemove --window "$id" 546 378 click 1
     fi
     wait $pid || echo "wlanstat.exe ended with status $?"
