@@ -211,6 +211,7 @@ TEST_F(Shell, AWorkerThatCannotStartEndsOnTheFailurePage) {
     InstallingPageTestAccess::UseWorker(*installing(), &NoThread);
     g_pPrevMgr->m_resultCode = 0;
     PressNext();
+    PumpUntil([&] { return result()->IsWindowVisible(); });
     EXPECT_TRUE(result()->IsWindowVisible());
     EXPECT_EQ(g_pPrevMgr->m_resultCode, 1);
 }
