@@ -40,8 +40,10 @@ TEST(Harness, GulimDrawsHangulWithRealGlyphs) {
     WORD glyphs[std::size(text) - 1] = {};
     EXPECT_EQ(::GetGlyphIndicesW(dc, text, static_cast<int>(std::size(glyphs)), glyphs, GGI_MARK_NONEXISTING_GLYPHS),
               static_cast<DWORD>(std::size(glyphs)));
-    for (size_t i = 0; i < std::size(glyphs); ++i)
-        if (text[i] != L' ') EXPECT_NE(glyphs[i], 0xFFFF) << "no glyph for character " << i;
+    for (size_t i = 0; i < std::size(glyphs); ++i) {
+        if (text[i] == L' ') continue;
+        EXPECT_NE(glyphs[i], 0xFFFF) << "no glyph for character " << i;
+    }
     ::SelectObject(dc, old);
     ::DeleteObject(font);
     ::DeleteDC(dc);
