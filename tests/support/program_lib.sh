@@ -27,8 +27,9 @@ program_start() {
   # let the prefix's last session end first.
   [ ! -d "$WINEPREFIX" ] || timeout 60 wineserver -w 2>/dev/null || true
   "$harness/make-prefix.sh" "$WINEPREFIX" || { echo "FAIL: no Wine prefix $WINEPREFIX"; exit 1; }
-  local shown
-  shown=$(xdotool search --onlyvisible --name '' 2>/dev/null | wc -l)
+  local root_window shown
+  root_window=$(xdotool search --maxdepth 0 --name '' 2>/dev/null)
+  shown=$(xdotool search --onlyvisible --name '' 2>/dev/null | grep -cvx "${root_window:-none}")
   [ "$shown" -eq 0 ] || { echo "FAIL: the display $DISPLAY already shows $shown window(s)"; exit 1; }
 }
 
