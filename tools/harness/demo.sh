@@ -8,6 +8,7 @@ set -euo pipefail
 [ $# -eq 1 ] || { echo "usage: $0 MEDIA" >&2; exit 2; }
 media=$(cd "$1" && pwd)
 root=$(cd "$(dirname "$0")/../.." && pwd)
+export PATH="$root/tools/harness/bin:$PATH"  # see bin/wine
 screens=$root/build/screens
 export WINEPREFIX=${QUORIX_DEMO_PREFIX:-$root/build/demo-prefix}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
@@ -70,6 +71,10 @@ run_setup() {
 run_wlanstat() {
   [ -f "$media/wlanstat.exe" ] || return 0
   echo "== wlanstat.exe"
+  if ! "$root/tools/harness/i386-support.sh"; then
+    echo "  NOT RUN: this machine cannot run 32-bit programs, so Wine cannot start the i386 viewer"
+    return 0
+  fi
   if headless; then
     timeout 120 wine "$media/wlanstat.exe" &
     local pid=$! id
