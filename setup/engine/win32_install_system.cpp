@@ -7,6 +7,7 @@
 #include "framework/system_dll.h"
 #include "framework/unique_handle.h"
 #include "setup/engine/install_result.h"
+#include "setup/engine/installer_signature.h"
 #include "setup/engine/pnp_routines.h"
 
 namespace engine {
@@ -41,22 +42,38 @@ WindowsVersion Win32InstallSystem::QueryVersion() {
 
 void Win32InstallSystem::RescanHardware() { ::RescanHardware(); }
 
-std::optional<std::uint32_t> Win32InstallSystem::LaunchAndWait(std::wstring& commandLine) {
+std::optional<std::uint32_t> Win32InstallSystem::LaunchAndWait(const std::wstring& installerPath,
+                                                                std::wstring& commandLine) {
+    // Setup runs elevated from a folder that any program of the user may write to:
+    // hold the file from the check until the process exists, so that the file
+    // checked is the file that starts, and start it by its resolved path.
+    const fw::UniqueHandle installer = OpenInstallerLocked(installerPath);
+    if (!installer || CheckInstallerSignature(installer.get(), installerPath) != InstallerTrust::Genuine) {
+        return std::nullopt;
+    }
+    const std::wstring image = ResolvedPath(installer.get());
+    if (image.empty()) return std::nullopt;
+    // DPInst finds its package by the absolute /path; its current folder is one a
+    // standard user cannot fill with files.
+    std::vector<wchar_t> systemFolder(MAX_PATH, L'\0');
+    const UINT folderLength = GetSystemDirectoryW(systemFolder.data(), MAX_PATH);
+    if (folderLength == 0 || folderLength >= MAX_PATH) return std::nullopt;
+
     // dwFlags stays 0: DPInst decides how to show its own window.
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &started)) {
+    if (!CreateProcessW(image.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, systemFolder.data(),
+                        &startup, &started)) {
         return std::nullopt;
     }
     const fw::UniqueHandle process(started.hProcess);
     const fw::UniqueHandle thread(started.hThread);
     // DPInst may ask the user questions: no time-out.
-    WaitForSingleObject(process.get(), INFINITE);
+    const bool ended = WaitForSingleObject(process.get(), INFINITE) == WAIT_OBJECT_0;
     DWORD exitCode = 0;
-    GetExitCodeProcess(process.get(), &exitCode);
-    return exitCode;
+    const bool read = GetExitCodeProcess(process.get(), &exitCode) != FALSE;
+    return FinishedExitCode(ended, read, exitCode);
 }
 
 void Win32InstallSystem::RemoveCardDevice() { ::RemoveCardDevice(); }
