@@ -9,6 +9,7 @@
 #include "setup/engine/install_result.h"
 #include "setup/engine/installer_signature.h"
 #include "setup/engine/pnp_routines.h"
+#include "setup/engine/system32_first.h"
 
 namespace engine {
 
@@ -59,14 +60,21 @@ std::optional<std::uint32_t> Win32InstallSystem::LaunchAndWait(const std::wstrin
     const UINT folderLength = GetSystemDirectoryW(systemFolder.data(), MAX_PATH);
     if (folderLength == 0 || folderLength >= MAX_PATH) return std::nullopt;
 
-    // dwFlags stays 0: DPInst decides how to show its own window.
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
+    // dwFlags stays 0: DPInst decides how to show its own window. Systems before
+    // Windows 10 1607 refuse the System32-first request: start without it there.
+    System32FirstStartup system32First;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(image.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, systemFolder.data(),
-                        &startup, &started)) {
-        return std::nullopt;
+    bool created = system32First.Ready() &&
+                   CreateProcessW(image.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                                  EXTENDED_STARTUPINFO_PRESENT, nullptr, systemFolder.data(), system32First.Startup(),
+                                  &started);
+    if (!created) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        created = CreateProcessW(image.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                 systemFolder.data(), &startup, &started);
     }
+    if (!created) return std::nullopt;
     const fw::UniqueHandle process(started.hProcess);
     const fw::UniqueHandle thread(started.hThread);
     // DPInst may ask the user questions: no time-out.
