@@ -1,10 +1,7 @@
 #include "setup/engine/win32_install_system.h"
 
-#include <lm.h>
-
 #include <vector>
 
-#include "framework/system_dll.h"
 #include "framework/unique_handle.h"
 #include "setup/engine/install_result.h"
 #include "setup/engine/installer_signature.h"
@@ -28,18 +25,7 @@ std::uint16_t Win32InstallSystem::NativeArchitecture() {
     return info.wProcessorArchitecture;
 }
 
-WindowsVersion Win32InstallSystem::QueryVersion() {
-    static const auto getInfo = fw::SystemProc<decltype(&NetWkstaGetInfo)>(L"netapi32.dll", "NetWkstaGetInfo");
-    static const auto freeBuffer = fw::SystemProc<decltype(&NetApiBufferFree)>(L"netapi32.dll", "NetApiBufferFree");
-    if (getInfo == nullptr || freeBuffer == nullptr) return {ERROR_PROC_NOT_FOUND, 0, 0};
-    LPBYTE buffer = nullptr;
-    const NET_API_STATUS status = getInfo(nullptr, 100, &buffer);
-    if (status != NERR_Success) return {status, 0, 0};
-    const auto* info = reinterpret_cast<const WKSTA_INFO_100*>(buffer);
-    const WindowsVersion version{0, info->wki100_ver_major, info->wki100_ver_minor};
-    freeBuffer(buffer);
-    return version;
-}
+WindowsVersion Win32InstallSystem::QueryVersion() { return fw::QueryWindowsVersion(); }
 
 void Win32InstallSystem::RescanHardware() { ::RescanHardware(); }
 
