@@ -62,6 +62,13 @@ int AfxMessageBox(const wchar_t* text, UINT type) {
     return ::MessageBoxW(nullptr, text, ModuleBaseName().c_str(), fw::MessageBoxStyle(type));
 }
 
+int AfxMessageBox(UINT stringId, UINT type) {
+    const wchar_t* text = nullptr;
+    int n = ::LoadStringW(AfxGetResourceHandle(), stringId, reinterpret_cast<LPWSTR>(&text), 0);
+    std::wstring copy(text != nullptr && n > 0 ? text : L"", n > 0 ? static_cast<size_t>(n) : 0);
+    return AfxMessageBox(copy.c_str(), type);
+}
+
 BOOL AfxSocketInit(WSADATA* data) {
     WSADATA local;
     return ::WSAStartup(MAKEWORD(1, 1), data ? data : &local) == 0;

@@ -48,5 +48,7 @@ HINSTANCE AfxGetResourceHandle() noexcept;
 // adds the exclamation icon to MB_OK and the question icon to MB_YESNO when
 // `type` names no icon.
 int AfxMessageBox(const wchar_t* text, UINT type = MB_OK);
+// The same with the text of string resource `stringId`.
+int AfxMessageBox(UINT stringId, UINT type = MB_OK);
 // Starts Windows Sockets 1.1; FALSE when it cannot.
 BOOL AfxSocketInit(WSADATA* data = nullptr);

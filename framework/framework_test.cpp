@@ -286,6 +286,11 @@ TEST(App, MessageBoxesCarryTheApplicationNameAndReturnTheAnswer) {
     EXPECT_EQ(AfxMessageBox(L"종료하시겠습니까?", MB_YESNO), IDNO);
     answer.join();
     EXPECT_EQ(text, L"종료하시겠습니까?");
+
+    answer = AnswerBox(L"Quorix 테스트", IDOK, &text);
+    EXPECT_EQ(AfxMessageBox(103u), IDOK);  // from the string table
+    answer.join();
+    EXPECT_EQ(text, L"문자열 자원");
 }
 
 TEST(App, SocketsStartAndSettingsStayInMemory) {
