@@ -6,8 +6,11 @@
 #       GoogleTest executable for the host tree, run under ASan and UBSan
 #   quorix_wine_test(name SOURCES ... [LIBS ...] [RC file.rc] [TIMEOUT s])
 #       GoogleTest executable for a Windows tree, run by ctest under Wine
-#   quorix_program(name SOURCES ... [LIBS ...] [RC file.rc])
-#       Windows GUI program: static, -municode, -mwindows
+#   quorix_program(name SOURCES ... [LIBS ...] [RC file.rc] [SIGNER leaf|none])
+#       Windows GUI program: static, -municode, -mwindows; in test trees signed
+#       with a test key (default test-release-leaf), as release media is
+#   quorix_test_sign(target leaf [FILE path])
+#       signs the target's program (or a copy of it at path) with a test leaf
 
 if(QUORIX_TREE STREQUAL "native")
   set(QUORIX_NATIVE ON)
@@ -32,6 +35,27 @@ if(QUORIX_RELEASE AND QUORIX_WINDOWS)
 endif()
 
 set(QUORIX_WARNINGS -Wall -Wextra -Werror)
+
+# Test trees sign their programs with the repository's test keys; release media
+# is signed by tools/release.sh instead.
+if(QUORIX_WINDOWS AND NOT QUORIX_RELEASE)
+  find_program(QUORIX_OSSLSIGNCODE osslsigncode REQUIRED)
+endif()
+set(QUORIX_SIGN ${CMAKE_SOURCE_DIR}/tools/signing/sign.sh)
+
+function(quorix_test_sign target leaf)
+  cmake_parse_arguments(A "" "FILE" "" ${ARGN})
+  if(A_FILE)
+    add_custom_command(TARGET ${target} POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${target}> ${A_FILE}
+      COMMAND bash ${QUORIX_SIGN} --test ${leaf} ${A_FILE}
+      VERBATIM)
+  else()
+    add_custom_command(TARGET ${target} POST_BUILD
+      COMMAND bash ${QUORIX_SIGN} --test ${leaf} $<TARGET_FILE:${target}>
+      VERBATIM)
+  endif()
+endfunction()
 
 function(quorix_library name)
   cmake_parse_arguments(A "WINDOWS" "" "SOURCES;LIBS" ${ARGN})
@@ -74,11 +98,17 @@ function(quorix_wine_test name)
 endfunction()
 
 function(quorix_program name)
-  cmake_parse_arguments(A "" "RC" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(A "" "RC;SIGNER" "SOURCES;LIBS" ${ARGN})
   if(NOT QUORIX_WINDOWS)
     return()
   endif()
   add_executable(${name} WIN32 ${A_SOURCES} ${A_RC})
+  if(NOT A_SIGNER)
+    set(A_SIGNER test-release-leaf)
+  endif()
+  if(NOT QUORIX_RELEASE AND NOT A_SIGNER STREQUAL "none")
+    quorix_test_sign(${name} ${A_SIGNER})
+  endif()
   target_compile_options(${name} PRIVATE ${QUORIX_WARNINGS})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${A_LIBS})

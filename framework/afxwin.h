@@ -4,19 +4,21 @@
 // header.
 //
 //   CObject, CObArray        object.h        root class; pointer array (not owning)
-//   CPoint, CSize, CRect     types.h         over POINT, SIZE, RECT
+//   CPoint, CRect, fw::Rect  types.h         over POINT and RECT; fw::ToRECT
 //   CWnd                     wnd.h           a window: m_hWnd, ShowWindow, MoveWindow,
 //                                            SetWindowPos, GetDlgItem, Invalidate, Default...
 //   CDialog, DDX_Control     dialog.h        template dialogs: DoModal (own loop with
 //                                            PreTranslateMessage up the parent chain), Create
 //                                            (modeless/child), OnInitDialog, OnOK, OnCancel, EndDialog
-//   CStatic, CButton, CComboBox  controls.h  control wrappers, bound with DDX_Control
+//   CStatic, CComboBox       controls.h      control wrappers, bound with DDX_Control
 //   CGdiObject, CFont, CBitmap, CBrush  gdi.h  deleted by their destructors
 //   CDC, CPaintDC, CClientDC dc.h            memory DCs via CreateCompatibleDC; selections are
 //                                            put back before a DC is released
 //   CImageList               image_list.h
 //   CWinApp, AfxGetApp, AfxMessageBox, AfxSocketInit, AfxGetResourceHandle  app.h
 //   fw::AccessibleFace       accessible.h    what a painted window shows, for screen readers
+//   fw::MakeButtonImages...  skin.h          image-button strips, "gulim" fonts, hover, caption
+//                                            drag, minimised icon (geometry: title_band.h)
 //
 // A window class declares its message table inside the class:
 //
@@ -29,7 +31,7 @@
 //       void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, 1178, m_picture); }
 //       void OnPaint();                              // names fixed by the ON_WM_ entries
 //       void OnMouseMove(UINT flags, CPoint point);
-//       void OnShowWindow(BOOL show, UINT status);   // call CDialog::OnShowWindow for the default
+//       void OnShowWindow(BOOL show, UINT status);   // calls Default() for the default
 //       void OnNext();
 //       LRESULT OnResult(WPARAM, LPARAM);
 //       BEGIN_MSG_MAP(CIntro, CDialog)
@@ -43,12 +45,13 @@
 //
 // Entries are tried top-down; unlisted messages go to the base class's table,
 // then to the window's own procedure. A handler that wants the default as well
-// calls Default() (or the base handler, which does the same).
-// Other entries: ON_WM_DESTROY, ON_WM_CLOSE, ON_WM_LBUTTONDOWN, ON_WM_LBUTTONUP,
+// calls Default(). Every ON_WM_ entry needs its handler declared in the class
+// (or a base of ours): the framework has no fallback handlers, so a missing one
+// does not build.
+// Other entries: ON_WM_DESTROY, ON_WM_CLOSE, ON_WM_LBUTTONDOWN,
 // ON_WM_ERASEBKGND (BOOL OnEraseBkgnd(CDC*)), ON_WM_SYSCOMMAND (void OnSysCommand(UINT, LPARAM)),
-// ON_WM_TIMER (void OnTimer(UINT_PTR)), ON_WM_QUERYDRAGICON (HCURSOR OnQueryDragIcon()),
-// ON_WM_GETOBJECT (the accessible object built on DescribeAccessible),
-// ON_COMMAND(id, fn), ON_CONTROL(code, id, fn), ON_CBN_SELCHANGE(id, fn), ON_CBN_DROPDOWN(id, fn).
+// ON_WM_QUERYDRAGICON (HCURSOR OnQueryDragIcon()),
+// ON_WM_GETOBJECT (the accessible object built on DescribeAccessible), ON_CONTROL(code, id, fn).
 //
 // Programs link the `framework` library and define one global CWinApp object;
 // the framework supplies wWinMain.
@@ -60,5 +63,6 @@
 #include "framework/gdi.h"
 #include "framework/image_list.h"
 #include "framework/object.h"
+#include "framework/skin.h"
 #include "framework/types.h"
 #include "framework/wnd.h"

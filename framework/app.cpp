@@ -43,18 +43,7 @@ void CWinApp::SetRegistryKey(const wchar_t* key) {
     m_pszRegistryKey = m_registryKey.c_str();
 }
 
-int CWinApp::Run() {
-    MSG msg;
-    BOOL got;
-    while ((got = ::GetMessageW(&msg, nullptr, 0, 0)) != 0 && got != -1) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-    m_exitCode = got == 0 ? static_cast<int>(msg.wParam) : -1;
-    return ExitInstance();
-}
-
-int CWinApp::DoMessageBox(const wchar_t* text, UINT type, UINT) {
+int CWinApp::DoMessageBox(const wchar_t* text, UINT type) {
     HWND owner = nullptr;
     if (m_pMainWnd != nullptr && ::IsWindow(m_pMainWnd->m_hWnd)) owner = ::GetLastActivePopup(m_pMainWnd->m_hWnd);
     if (m_pszAppName == nullptr) SetAppName(ModuleBaseName().c_str());
@@ -68,16 +57,16 @@ HINSTANCE AfxGetResourceHandle() noexcept {
     return ::GetModuleHandleW(nullptr);
 }
 
-int AfxMessageBox(const wchar_t* text, UINT type, UINT helpId) {
-    if (CWinApp* app = AfxGetApp()) return app->DoMessageBox(text, type, helpId);
+int AfxMessageBox(const wchar_t* text, UINT type) {
+    if (CWinApp* app = AfxGetApp()) return app->DoMessageBox(text, type);
     return ::MessageBoxW(nullptr, text, ModuleBaseName().c_str(), fw::MessageBoxStyle(type));
 }
 
-int AfxMessageBox(UINT stringId, UINT type, UINT helpId) {
+int AfxMessageBox(UINT stringId, UINT type) {
     const wchar_t* text = nullptr;
     int n = ::LoadStringW(AfxGetResourceHandle(), stringId, reinterpret_cast<LPWSTR>(&text), 0);
     std::wstring copy(text != nullptr && n > 0 ? text : L"", n > 0 ? static_cast<size_t>(n) : 0);
-    return AfxMessageBox(copy.c_str(), type, helpId == UINT(-1) ? stringId : helpId);
+    return AfxMessageBox(copy.c_str(), type);
 }
 
 BOOL AfxSocketInit(WSADATA* data) {

@@ -2,8 +2,8 @@
 // The application object and the framework's global helpers.
 //
 // A program defines exactly one global object of a CWinApp subclass; the
-// framework's wWinMain (app_main.cpp) calls its InitInstance, and when that
-// returns FALSE ends the process with ExitInstance's result.
+// framework's wWinMain (app_main.cpp) calls its InitInstance, which runs the
+// program's window modally, and then ends the process with ExitInstance's result.
 #include <winsock2.h>
 #include <windows.h>
 
@@ -25,25 +25,21 @@ public:
     const wchar_t* m_pszRegistryKey = nullptr;
 
     virtual BOOL InitInstance() { return TRUE; }
-    virtual int ExitInstance() { return m_exitCode; }
-    // Pumps messages until WM_QUIT (only when InitInstance returned TRUE).
-    virtual int Run();
+    virtual int ExitInstance() { return 0; }
 
     CWnd* GetMainWnd() const noexcept { return m_pMainWnd; }
     // Replaces the application name with a copy of `name`.
     void SetAppName(const wchar_t* name);
     // Remembers the key; the programs keep no settings, so nothing is written.
     void SetRegistryKey(const wchar_t* key);
-    void OnHelp() {}
     // Called once by wWinMain before InitInstance.
     void AttachInstance(HINSTANCE instance);
 
-    int DoMessageBox(const wchar_t* text, UINT type, UINT helpId);
+    int DoMessageBox(const wchar_t* text, UINT type);
 
 private:
     std::wstring m_appName;
     std::wstring m_registryKey;
-    int m_exitCode = 0;
 };
 
 CWinApp* AfxGetApp() noexcept;
@@ -51,7 +47,8 @@ HINSTANCE AfxGetResourceHandle() noexcept;
 // Message box owned by the main window, captioned with the application name;
 // adds the exclamation icon to MB_OK and the question icon to MB_YESNO when
 // `type` names no icon.
-int AfxMessageBox(const wchar_t* text, UINT type = MB_OK, UINT helpId = 0);
-int AfxMessageBox(UINT stringId, UINT type = MB_OK, UINT helpId = UINT(-1));
+int AfxMessageBox(const wchar_t* text, UINT type = MB_OK);
+// The same with the text of string resource `stringId`.
+int AfxMessageBox(UINT stringId, UINT type = MB_OK);
 // Starts Windows Sockets 1.1; FALSE when it cannot.
 BOOL AfxSocketInit(WSADATA* data = nullptr);

@@ -28,6 +28,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
     CWinApp* app = AfxGetApp();
     if (app == nullptr) return 1;
     app->AttachInstance(instance);
-    if (!app->InitInstance()) return app->ExitInstance();
-    return app->Run();
+    // Both programs run their window modally inside InitInstance and return
+    // FALSE; there is no message loop after it.
+    app->InitInstance();
+    return app->ExitInstance();
 }

@@ -1,19 +1,17 @@
 #pragma once
 // Where a dialog goes when it is centred over an area (its owner or the work
 // area), kept inside the work area so no part of it lands off screen.
-namespace fw {
+#include "framework/rect.h"
 
-struct Box {
-    int left, top, right, bottom;
-};
+namespace fw {
 
 struct Origin {
     int x, y;
 };
 
-constexpr Origin CentredOrigin(Box window, Box area, Box work) noexcept {
-    const int w = window.right - window.left;
-    const int h = window.bottom - window.top;
+constexpr Origin CentredOrigin(Rect window, Rect area, Rect work) noexcept {
+    const int w = window.Width();
+    const int h = window.Height();
     int x = (area.left + area.right) / 2 - w / 2;
     int y = (area.top + area.bottom) / 2 - h / 2;
     if (x + w > work.right) x = work.right - w;

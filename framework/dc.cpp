@@ -51,12 +51,6 @@ void CDC::RestoreSelections() noexcept {
     }
 }
 
-void CDC::FillSolidRect(LPCRECT r, COLORREF colour) noexcept {
-    COLORREF old = ::SetBkColor(m_hDC, colour);
-    ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, r, nullptr, 0, nullptr);
-    ::SetBkColor(m_hDC, old);
-}
-
 CPaintDC::CPaintDC(CWnd* wnd) noexcept : m_hWnd(wnd->m_hWnd) {
     m_hDC = ::BeginPaint(m_hWnd, &m_ps);
 }

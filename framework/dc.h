@@ -40,9 +40,7 @@ public:
     }
     int SetBkMode(int mode) noexcept { return ::SetBkMode(m_hDC, mode); }
     COLORREF SetTextColor(COLORREF c) noexcept { return ::SetTextColor(m_hDC, c); }
-    COLORREF SetBkColor(COLORREF c) noexcept { return ::SetBkColor(m_hDC, c); }
     void FillRect(LPCRECT r, CBrush* brush) noexcept { ::FillRect(m_hDC, r, *brush); }
-    void FillSolidRect(LPCRECT r, COLORREF colour) noexcept;
     BOOL DrawIcon(int x, int y, HICON icon) noexcept { return ::DrawIcon(m_hDC, x, y, icon); }
     COLORREF GetPixel(int x, int y) const noexcept { return ::GetPixel(m_hDC, x, y); }
 

@@ -83,8 +83,9 @@ BOOL CDialog::OnInitDialog() {
     return TRUE;
 }
 
-BOOL CDialog::UpdateData(BOOL save) {
-    CDataExchange dx(this, save);
+BOOL CDialog::UpdateData(BOOL) {
+    // Controls are only ever bound, never saved from or loaded.
+    CDataExchange dx(this);
     DoDataExchange(&dx);
     return TRUE;
 }

@@ -18,9 +18,8 @@ class CDialog;
 
 class CDataExchange {
 public:
-    CDataExchange(CDialog* dlg, BOOL save) noexcept : m_pDlgWnd(dlg), m_bSaveAndValidate(save) {}
+    explicit CDataExchange(CDialog* dlg) noexcept : m_pDlgWnd(dlg) {}
     CDialog* m_pDlgWnd;
-    BOOL m_bSaveAndValidate;
 };
 
 // Binds control `id` of the dialog to `control` (once; later calls do nothing).

@@ -21,7 +21,7 @@ TEST(MessageBoxStyle, AddsTheIconThatFitsTheButtonsOnlyWhenNoneIsGiven) {
 }
 
 TEST(Centring, CentresOverTheAreaAndStaysInsideTheWorkArea) {
-    const Box work{0, 0, 1280, 1000};
+    const Rect work{0, 0, 1280, 1000};
     Origin o = CentredOrigin({0, 0, 527, 347}, work, work);
     EXPECT_EQ(o.x, 640 - 263);
     EXPECT_EQ(o.y, 500 - 173);

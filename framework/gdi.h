@@ -13,16 +13,10 @@ public:
 
     HGDIOBJ m_hObject = nullptr;
 
-    HGDIOBJ GetSafeHandle() const noexcept { return m_hObject; }
     BOOL Attach(HGDIOBJ h) noexcept {
         DeleteObject();
         m_hObject = h;
         return h != nullptr;
-    }
-    HGDIOBJ Detach() noexcept {
-        HGDIOBJ h = m_hObject;
-        m_hObject = nullptr;
-        return h;
     }
     BOOL DeleteObject() noexcept;
 };

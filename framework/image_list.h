@@ -15,7 +15,6 @@ public:
 
     HIMAGELIST m_hImageList = nullptr;
 
-    HIMAGELIST GetSafeHandle() const noexcept { return m_hImageList; }
     BOOL Create(int cx, int cy, UINT flags, int initial, int grow) noexcept;
     // Adds every image of `bitmap`, treating `mask` as transparent; returns the first index or -1.
     int Add(CBitmap* bitmap, COLORREF mask) noexcept;

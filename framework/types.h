@@ -1,7 +1,16 @@
 #pragma once
-// Point, size and rectangle with the framework's names, over the Win32 structs so
-// they pass straight to the API.
+// Point and rectangle with the framework's names, over the Win32 structs so they
+// pass straight to the API; and the one crossing between fw::Rect and RECT.
 #include <windows.h>
+
+#include "framework/rect.h"
+
+namespace fw {
+
+constexpr RECT ToRECT(const Rect& r) noexcept { return RECT{r.left, r.top, r.right, r.bottom}; }
+constexpr Rect RectOf(const RECT& r) noexcept { return Rect{r.left, r.top, r.right, r.bottom}; }
+
+}  // namespace fw
 
 class CPoint : public POINT {
 public:
@@ -13,12 +22,6 @@ public:
     bool operator==(const CPoint& o) const noexcept { return x == o.x && y == o.y; }
 };
 
-class CSize : public SIZE {
-public:
-    CSize() noexcept : SIZE{0, 0} {}
-    CSize(int cx0, int cy0) noexcept : SIZE{cx0, cy0} {}
-};
-
 class CRect : public RECT {
 public:
     CRect() noexcept : RECT{0, 0, 0, 0} {}
@@ -26,11 +29,6 @@ public:
     CRect(const RECT& r) noexcept : RECT(r) {}
     int Width() const noexcept { return right - left; }
     int Height() const noexcept { return bottom - top; }
-    // Right and bottom edges are outside, as with PtInRect.
-    bool PtInRect(POINT p) const noexcept {
-        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
-    }
-    CPoint TopLeft() const noexcept { return CPoint(left, top); }
     operator LPRECT() noexcept { return this; }
     operator LPCRECT() const noexcept { return this; }
     bool operator==(const CRect& o) const noexcept {

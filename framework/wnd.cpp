@@ -63,10 +63,6 @@ CWnd* CWnd::GetDlgItem(int id) {
     return wrapper.get();
 }
 
-CWnd* CWnd::GetParent() const noexcept {
-    return FromHandlePermanent(::GetParent(m_hWnd));
-}
-
 CWnd* CWnd::SetFocus() noexcept {
     return FromHandlePermanent(::SetFocus(m_hWnd));
 }
@@ -82,8 +78,7 @@ void CWnd::CenterWindow() noexcept {
     RECT area = work;
     HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
     if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner)) ::GetWindowRect(owner, &area);
-    auto box = [](const RECT& r) { return fw::Box{r.left, r.top, r.right, r.bottom}; };
-    fw::Origin o = fw::CentredOrigin(box(window), box(area), box(work));
+    fw::Origin o = fw::CentredOrigin(fw::RectOf(window), fw::RectOf(area), fw::RectOf(work));
     ::SetWindowPos(m_hWnd, nullptr, o.x, o.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

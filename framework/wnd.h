@@ -45,7 +45,6 @@ public:
     // The child control `id` as a CWnd (the bound object if there is one, else a
     // wrapper that lives as long as this object); nullptr when there is no such child.
     CWnd* GetDlgItem(int id);
-    CWnd* GetParent() const noexcept;
 
     BOOL ShowWindow(int cmd) noexcept { return ::ShowWindow(m_hWnd, cmd); }
     BOOL EnableWindow(BOOL enable = TRUE) noexcept { return ::EnableWindow(m_hWnd, enable); }
@@ -65,8 +64,6 @@ public:
     void CenterWindow() noexcept;
     void GetClientRect(LPRECT r) const noexcept { ::GetClientRect(m_hWnd, r); }
     void GetWindowRect(LPRECT r) const noexcept { ::GetWindowRect(m_hWnd, r); }
-    void ScreenToClient(LPPOINT p) const noexcept { ::ScreenToClient(m_hWnd, p); }
-    void ClientToScreen(LPPOINT p) const noexcept { ::ClientToScreen(m_hWnd, p); }
     void Invalidate(BOOL erase = TRUE) noexcept { ::InvalidateRect(m_hWnd, nullptr, erase); }
     void InvalidateRect(LPCRECT r, BOOL erase = TRUE) noexcept { ::InvalidateRect(m_hWnd, r, erase); }
     void UpdateWindow() noexcept { ::UpdateWindow(m_hWnd); }
@@ -78,9 +75,6 @@ public:
     }
     HMENU GetSystemMenu(BOOL revert) const noexcept { return ::GetSystemMenu(m_hWnd, revert); }
     DWORD GetStyle() const noexcept { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
-    int GetDlgCtrlID() const noexcept { return ::GetDlgCtrlID(m_hWnd); }
-    UINT_PTR SetTimer(UINT_PTR id, UINT ms) noexcept { return ::SetTimer(m_hWnd, id, ms, nullptr); }
-    BOOL KillTimer(UINT_PTR id) noexcept { return ::KillTimer(m_hWnd, id); }
     LRESULT SendMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const noexcept {
         return ::SendMessageW(m_hWnd, msg, wp, lp);
     }
@@ -107,18 +101,11 @@ protected:
     // Called after the window is gone (WM_NCDESTROY).
     virtual void PostNcDestroy() {}
 
-    // Default handlers for the table's fixed names: all hand on to Default().
-    void OnPaint() { Default(); }
-    void OnDestroy() { Default(); }
-    void OnClose() { Default(); }
-    void OnMouseMove(UINT, CPoint) { Default(); }
-    void OnLButtonDown(UINT, CPoint) { Default(); }
-    void OnLButtonUp(UINT, CPoint) { Default(); }
-    void OnShowWindow(BOOL, UINT) { Default(); }
-    void OnSysCommand(UINT, LPARAM) { Default(); }
-    void OnTimer(UINT_PTR) { Default(); }
-    BOOL OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
-    HCURSOR OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
+    // No handler stands behind the table's fixed names (OnPaint, OnMouseMove...):
+    // an entry whose class does not declare its handler fails to build instead of
+    // falling silently to the default. A handler that wants the default as well
+    // calls Default().
+    //
     // The client area's accessible object, built on DescribeAccessible; any
     // other object id goes to Default() (ON_WM_GETOBJECT).
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Builds both programs for shipping and lays out the installation media:
-#   OUTDIR/setup.exe, OUTDIR/wlanstat.exe, OUTDIR/drivers/ with a README and the
-#   six (empty) driver package folders, OUTDIR/SHA256SUMS.
+#   OUTDIR/setup.exe, OUTDIR/wlanstat.exe (both Authenticode-signed), OUTDIR/drivers/
+#   with a README and the six (empty) driver package folders, OUTDIR/SHA256SUMS.
+# Signing: the vendor's key from QUORIX_SIGN_PKCS12 + QUORIX_SIGN_PASSWORD_FILE, or
+# QUORIX_SIGN_CERT + QUORIX_SIGN_KEY (tools/signing/sign.sh); without them the
+# repository's test key signs, and the media is only fit for testing.
 # The vendor's DPInst and driver packages are not ours: the README says where
 # they go. The programs come from release trees of their own (build/win64-release,
 # build/win32-release): stripped, without build paths or time stamps, so the same
@@ -26,6 +29,11 @@ done
 rm -rf "$out"
 mkdir -p "$out/drivers"
 cp build/win64-release/setup/shell/setup.exe build/win32-release/wlanstat/ui/wlanstat.exe "$out/"
+# Signed at the commit's time, so that the signatures are as reproducible as the rest.
+test_signed=1
+[ -z "${QUORIX_SIGN_PKCS12:-}${QUORIX_SIGN_CERT:-}" ] || test_signed=0
+bash tools/signing/sign.sh --time "$SOURCE_DATE_EPOCH" --name "Quorix K4100ZT driver setup" "$out/setup.exe"
+bash tools/signing/sign.sh --time "$SOURCE_DATE_EPOCH" --name "Quorix K4100ZT WiFi status" "$out/wlanstat.exe"
 
 packages=(Win7X64 Win7X86 Win81X64 Win81X86 Win10X64 Win10X86)
 for p in "${packages[@]}"; do mkdir -p "$out/drivers/$p"; done
@@ -54,3 +62,10 @@ for exe in setup.exe wlanstat.exe; do
   printf 'release: %-12s %8d bytes\n' "$exe" "$(stat -c %s "$out/$exe")"
 done
 echo "release: media in $out"
+if [ $test_signed -eq 1 ]; then
+  echo "release: ****************************************************************"
+  echo "release: * TEST-SIGNED: no vendor key was given (QUORIX_SIGN_PKCS12 or      *"
+  echo "release: * QUORIX_SIGN_CERT/QUORIX_SIGN_KEY). These programs carry the      *"
+  echo "release: * repository's test signature: NOT FOR DISTRIBUTION.              *"
+  echo "release: ****************************************************************"
+fi

@@ -320,7 +320,8 @@ TEST(Gdi, ImageListDrawsTwoImagesWithWhiteTransparent) {
     }
     dc.SelectObject(&target);
     CRect all(0, 0, 40, 20);
-    dc.FillSolidRect(&all, RGB(0, 255, 0));
+    CBrush green(RGB(0, 255, 0));
+    dc.FillRect(&all, &green);
     list.Draw(&dc, 0, CPoint(0, 0), ILD_NORMAL);
     list.Draw(&dc, 1, CPoint(20, 0), ILD_NORMAL);
     EXPECT_EQ(dc.GetPixel(1, 1), RGB(0, 255, 0));   // white corner: background shows

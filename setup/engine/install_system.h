@@ -18,10 +18,12 @@ public:
     virtual WindowsVersion QueryVersion() = 0;
     // Asks Plug and Play to re-enumerate the device tree; failures are ignored.
     virtual void RescanHardware() = 0;
-    // Starts the command line (a writable buffer), waits without a time-out and
-    // returns the exit code (0 when it cannot be read); nullopt when the process
-    // did not start.
-    virtual std::optional<std::uint32_t> LaunchAndWait(std::wstring& commandLine) = 0;
+    // Starts the command line (a writable buffer) only if `installerPath` holds a
+    // genuine DPInst, checked on the very file that starts; waits without a
+    // time-out and returns the exit code. nullopt when nothing was started, or
+    // when the run's end or its exit code cannot be established.
+    virtual std::optional<std::uint32_t> LaunchAndWait(const std::wstring& installerPath,
+                                                       std::wstring& commandLine) = 0;
     // Removes the card's present device node, if any; failures are ignored.
     virtual void RemoveCardDevice() = 0;
     // Posts WM_INSTALL_RESULT with this outcome and lParam 0.

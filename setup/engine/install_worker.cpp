@@ -21,7 +21,7 @@ void RunInstall(InstallSystem& system) {
 
     system.RescanHardware();
     std::wstring commandLine = DpinstCommandLine(selection);
-    const std::optional<std::uint32_t> exitCode = system.LaunchAndWait(commandLine);
+    const std::optional<std::uint32_t> exitCode = system.LaunchAndWait(selection.InstallerPath, commandLine);
     if (!exitCode) {
         system.PostOutcome(INSTALL_RESULT_FAILED);
         return;

@@ -23,6 +23,7 @@ public:
     std::optional<std::uint32_t> exitCode = 1u;
 
     std::vector<std::string> calls;
+    std::wstring checkedInstaller;
     std::wstring launchedLine;
     std::vector<unsigned int> posted;
 
@@ -41,8 +42,9 @@ public:
         return version;
     }
     void RescanHardware() override { calls.push_back("rescan"); }
-    std::optional<std::uint32_t> LaunchAndWait(std::wstring& commandLine) override {
+    std::optional<std::uint32_t> LaunchAndWait(const std::wstring& installerPath, std::wstring& commandLine) override {
         calls.push_back("launch");
+        checkedInstaller = installerPath;
         launchedLine = commandLine;
         return exitCode;
     }
@@ -72,6 +74,8 @@ TEST(InstallWorker, Windows10RemovesCardAndSucceedsWhateverDpinstReturns) {
 
 TEST(InstallWorker, Windows10LaunchesTheLineWithoutSh) {
     const auto s = RunWith({0, 10, 0}, 0u);
+    // The file checked is the one the line's first token names.
+    EXPECT_EQ(s.checkedInstaller, L"C:\\Quorix Setup\\drivers\\dpinst_x64.exe");
     EXPECT_EQ(s.launchedLine,
               L"\"C:\\Quorix Setup\\drivers\\dpinst_x64.exe\" /q /a /se /f /path \"C:\\Quorix Setup\\drivers\\Win10X64\"");
 }
@@ -107,6 +111,8 @@ TEST(InstallWorker, OlderWindowsLaunchesTheLineWithSh) {
               L"\"C:\\Quorix Setup\\drivers\\dpinst_x86.exe\" /q /a /se /sh /f /path \"C:\\Quorix Setup\\drivers\\Win81X86\"");
 }
 
+// nullopt stands for every launch that cannot be trusted to have run: DPInst
+// refused (unsigned, altered, foreign, locked), not started, or its end unknown.
 TEST(InstallWorker, LaunchThatDoesNotStartFailsAtOnce) {
     for (WindowsVersion v : {WindowsVersion{0, 10, 0}, WindowsVersion{0, 6, 1}}) {
         const auto s = RunWith(v, std::nullopt);

@@ -5,17 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "framework/windows_version.h"
+
 namespace engine {
 
 // wProcessorArchitecture values that count as a 64-bit machine.
 inline constexpr std::uint16_t kArchitectureIa64 = 6;
 inline constexpr std::uint16_t kArchitectureAmd64 = 9;
 
-struct WindowsVersion {
-    std::uint32_t status = 0;  // NetWkstaGetInfo result; 0 = read
-    std::uint32_t major = 0;
-    std::uint32_t minor = 0;
-};
+using WindowsVersion = fw::WindowsVersion;
 
 struct PackageSelection {
     std::wstring ModuleDirectory;  // no trailing backslash

@@ -1,13 +1,12 @@
 #include "setup/engine/win32_install_system.h"
 
-#include <lm.h>
-
 #include <vector>
 
-#include "framework/system_dll.h"
 #include "framework/unique_handle.h"
 #include "setup/engine/install_result.h"
+#include "setup/engine/installer_signature.h"
 #include "setup/engine/pnp_routines.h"
+#include "setup/engine/system32_first.h"
 
 namespace engine {
 
@@ -26,37 +25,49 @@ std::uint16_t Win32InstallSystem::NativeArchitecture() {
     return info.wProcessorArchitecture;
 }
 
-WindowsVersion Win32InstallSystem::QueryVersion() {
-    static const auto getInfo = fw::SystemProc<decltype(&NetWkstaGetInfo)>(L"netapi32.dll", "NetWkstaGetInfo");
-    static const auto freeBuffer = fw::SystemProc<decltype(&NetApiBufferFree)>(L"netapi32.dll", "NetApiBufferFree");
-    if (getInfo == nullptr || freeBuffer == nullptr) return {ERROR_PROC_NOT_FOUND, 0, 0};
-    LPBYTE buffer = nullptr;
-    const NET_API_STATUS status = getInfo(nullptr, 100, &buffer);
-    if (status != NERR_Success) return {status, 0, 0};
-    const auto* info = reinterpret_cast<const WKSTA_INFO_100*>(buffer);
-    const WindowsVersion version{0, info->wki100_ver_major, info->wki100_ver_minor};
-    freeBuffer(buffer);
-    return version;
-}
+WindowsVersion Win32InstallSystem::QueryVersion() { return fw::QueryWindowsVersion(); }
 
 void Win32InstallSystem::RescanHardware() { ::RescanHardware(); }
 
-std::optional<std::uint32_t> Win32InstallSystem::LaunchAndWait(std::wstring& commandLine) {
-    // dwFlags stays 0: DPInst decides how to show its own window.
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &started)) {
+std::optional<std::uint32_t> Win32InstallSystem::LaunchAndWait(const std::wstring& installerPath,
+                                                                std::wstring& commandLine) {
+    // Setup runs elevated from a folder that any program of the user may write to:
+    // hold the file from the check until the process exists, so that the file
+    // checked is the file that starts, and start it by its resolved path.
+    const fw::UniqueHandle installer = OpenInstallerLocked(installerPath);
+    if (!installer || CheckInstallerSignature(installer.get(), installerPath) != InstallerTrust::Genuine) {
         return std::nullopt;
     }
+    const std::wstring image = ResolvedPath(installer.get());
+    if (image.empty()) return std::nullopt;
+    // DPInst finds its package by the absolute /path; its current folder is one a
+    // standard user cannot fill with files.
+    std::vector<wchar_t> systemFolder(MAX_PATH, L'\0');
+    const UINT folderLength = GetSystemDirectoryW(systemFolder.data(), MAX_PATH);
+    if (folderLength == 0 || folderLength >= MAX_PATH) return std::nullopt;
+
+    // dwFlags stays 0: DPInst decides how to show its own window. Systems before
+    // Windows 10 1607 refuse the System32-first request: start without it there.
+    System32FirstStartup system32First;
+    PROCESS_INFORMATION started{};
+    bool created = system32First.Ready() &&
+                   CreateProcessW(image.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                                  EXTENDED_STARTUPINFO_PRESENT, nullptr, systemFolder.data(), system32First.Startup(),
+                                  &started);
+    if (!created) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        created = CreateProcessW(image.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                 systemFolder.data(), &startup, &started);
+    }
+    if (!created) return std::nullopt;
     const fw::UniqueHandle process(started.hProcess);
     const fw::UniqueHandle thread(started.hThread);
     // DPInst may ask the user questions: no time-out.
-    WaitForSingleObject(process.get(), INFINITE);
+    const bool ended = WaitForSingleObject(process.get(), INFINITE) == WAIT_OBJECT_0;
     DWORD exitCode = 0;
-    GetExitCodeProcess(process.get(), &exitCode);
-    return exitCode;
+    const bool read = GetExitCodeProcess(process.get(), &exitCode) != FALSE;
+    return FinishedExitCode(ended, read, exitCode);
 }
 
 void Win32InstallSystem::RemoveCardDevice() { ::RemoveCardDevice(); }

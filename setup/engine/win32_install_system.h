@@ -16,7 +16,7 @@ public:
     std::uint16_t NativeArchitecture() override;
     WindowsVersion QueryVersion() override;
     void RescanHardware() override;
-    std::optional<std::uint32_t> LaunchAndWait(std::wstring& commandLine) override;
+    std::optional<std::uint32_t> LaunchAndWait(const std::wstring& installerPath, std::wstring& commandLine) override;
     void RemoveCardDevice() override;
     void PostOutcome(unsigned int outcome) override;
 

@@ -15,8 +15,8 @@ BOOL CNorvikDlg::OnInitDialog() {
     return TRUE;
 }
 
-void CNorvikDlg::OnShowWindow(BOOL show, UINT status) {
-    CSkinDialog::OnShowWindow(show, status);
+void CNorvikDlg::OnShowWindow(BOOL show, UINT) {
+    Default();
     // Created once, on the first show; a later show (after a hide) keeps the pages.
     if (!show || m_intro.m_hWnd != nullptr) return;
     m_intro.Create(IDD_INTRO, this);
@@ -25,19 +25,16 @@ void CNorvikDlg::OnShowWindow(BOOL show, UINT status) {
 
 void CNorvikDlg::OnPaint() {
     CPaintDC dc(this);
-    CRect client;
-    GetClientRect(&client);
     if (IsIconic()) {
-        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
-        const int x = (client.Width() - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
-        const int y = (client.Height() - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-        dc.DrawIcon(x, y, m_hIcon);
+        fw::DrawMinimisedIcon(this, &dc, m_hIcon);
         return;
     }
+    CRect client;
+    GetClientRect(&client);
     CBrush fill(RGB(241, 241, 241));
     dc.FillRect(&client, &fill);
 }
 
-void CNorvikDlg::OnLButtonDown(UINT, CPoint) { SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, 0); }
+void CNorvikDlg::OnLButtonDown(UINT, CPoint) { fw::DragByCaption(this); }
 
 void CNorvikDlg::OnMouseMove(UINT, CPoint) { SendMessage(WM_NCMOUSEMOVE, HTCAPTION, 0); }

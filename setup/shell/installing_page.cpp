@@ -33,8 +33,8 @@ BOOL CNotiLowVersion::OnInitDialog() {
     return TRUE;
 }
 
-void CNotiLowVersion::OnShowWindow(BOOL show, UINT status) {
-    CSkinDialog::OnShowWindow(show, status);
+void CNotiLowVersion::OnShowWindow(BOOL show, UINT) {
+    Default();
     if (!show) {
         m_picture.ReleaseAll();
         return;
@@ -61,7 +61,7 @@ void CNotiLowVersion::OnPaint() {
 }
 
 void CNotiLowVersion::OnMouseMove(UINT, CPoint point) {
-    skin::TrackHover(this, point, g_pPrevMgr->m_minimiseHover, g_pPrevMgr->m_closeHover, FALSE);
+    fw::TrackHover(this, skin::kTitleBand, point, g_pPrevMgr->m_minimiseHover, g_pPrevMgr->m_closeHover, FALSE);
     Default();
 }
 

@@ -6,8 +6,8 @@
 #include "setup/shell/skin_paint.h"
 
 CIntro::CIntro() : CSkinDialog(IDD_INTRO) {
-    skin::MakeButtonImages(m_minimiseImages, IDB_MINIMISE_IMAGES);
-    skin::MakeButtonImages(m_closeImages, IDB_CLOSE_IMAGES);
+    fw::MakeButtonImages(m_minimiseImages, IDB_MINIMISE_IMAGES);
+    fw::MakeButtonImages(m_closeImages, IDB_CLOSE_IMAGES);
 }
 
 BOOL CIntro::OnInitDialog() {
@@ -37,13 +37,13 @@ BOOL CIntro::OnInitDialog() {
 
 void CIntro::OnPaint() {
     skin::PaintOnBitmap(this, skin::kIntroFace.bitmapId, [this](CDC& dc) {
-        skin::DrawImageButtons(&dc, m_minimiseImages, m_closeImages, m_minimiseHover, m_closeHover);
+        fw::DrawImageButtons(&dc, skin::kTitleBand, m_minimiseImages, m_minimiseHover, m_closeImages, m_closeHover);
         skin::DrawTexts(&dc, skin::kIntroFace.lines, &g_pPrevMgr->m_titleFont, &g_pPrevMgr->m_bodyFont);
     });
 }
 
 void CIntro::OnMouseMove(UINT, CPoint point) {
-    skin::TrackHover(this, point, m_minimiseHover, m_closeHover, TRUE);
+    fw::TrackHover(this, skin::kTitleBand, point, m_minimiseHover, m_closeHover, TRUE);
 }
 
 void CIntro::OnLButtonDown(UINT, CPoint point) {

@@ -10,8 +10,6 @@
 
 namespace {
 
-RECT ToRect(const skin::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-
 // The page is named by its title line and reads its lines in order, each placed
 // where it is painted, in the font it is painted in.
 void DescribeLines(CWnd* page, std::span<const skin::TextLine> lines, fw::AccessibleFace& face) {
@@ -33,11 +31,8 @@ void DescribeLines(CWnd* page, std::span<const skin::TextLine> lines, fw::Access
 // installing page it only drags, so there it has no action.
 void DescribeImageButtons(skin::PageKind kind, int minimiseHover, int closeHover, fw::AccessibleFace& face) {
     const bool closes = skin::ActionForPress(kind, skin::kCloseButtonRect.left, skin::kCloseButtonRect.top) ==
-                        skin::PressAction::ConfirmExit;
-    face.items.push_back(
-        fw::AccessibleItem::Button(L"최소화", ToRect(skin::kMinimiseButtonRect), fw::kPressAction, minimiseHover != 0));
-    face.items.push_back(fw::AccessibleItem::Button(L"닫기", ToRect(skin::kCloseButtonRect),
-                                                    closes ? fw::kPressAction : L"", closeHover != 0));
+                        skin::PressAction::Close;
+    fw::DescribeImageButtons(face, skin::kTitleBand, minimiseHover, closeHover, closes ? fw::kPressAction : L"");
 }
 
 void DescribeControl(CWnd* page, int id, fw::AccessibleFace& face) {

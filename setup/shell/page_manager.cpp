@@ -11,11 +11,11 @@ CPrevMgr* g_pPrevMgr = nullptr;
 CPrevMgr::CPrevMgr() {
     m_pages.Add(new CNotiLowVersion);
     m_pages.Add(new CRespFail);
-    skin::MakeButtonImages(m_minimiseImages, IDB_MINIMISE_IMAGES);
-    skin::MakeButtonImages(m_closeImages, IDB_CLOSE_IMAGES);
-    skin::MakeFont(m_buttonFont, 12, 0);
-    skin::MakeFont(m_bodyFont, 12, 0);
-    skin::MakeFont(m_titleFont, 16, FW_BOLD);
+    fw::MakeButtonImages(m_minimiseImages, IDB_MINIMISE_IMAGES);
+    fw::MakeButtonImages(m_closeImages, IDB_CLOSE_IMAGES);
+    fw::MakeGulimFont(m_buttonFont, 12);
+    fw::MakeGulimFont(m_bodyFont, 12);
+    fw::MakeGulimFont(m_titleFont, 16, FW_BOLD);
 }
 
 CPrevMgr::~CPrevMgr() {
@@ -44,7 +44,7 @@ void CPrevMgr::DrawBackground(CDC* target, UINT bitmapId) {
     CDC source;
     source.CreateCompatibleDC(target);
     source.SelectObject(&background);
-    skin::DrawImageButtons(&source, m_minimiseImages, m_closeImages, m_minimiseHover, m_closeHover);
+    fw::DrawImageButtons(&source, skin::kTitleBand, m_minimiseImages, m_minimiseHover, m_closeImages, m_closeHover);
     target->BitBlt(0, 0, skin::kPageWidth, skin::kPageHeight, &source, 0, 0, SRCCOPY);
 }
 

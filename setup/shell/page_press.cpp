@@ -11,7 +11,7 @@ void HandlePress(PageKind page, CPoint point, int& minimiseHover) {
         MinimiseMainWindow();
         minimiseHover = 0;
         break;
-    case PressAction::ConfirmExit: ConfirmExit(); break;
+    case PressAction::Close: ConfirmExit(); break;
     case PressAction::Drag:
         if (page == PageKind::Intro) {
             // The frame answers a press with the same caption drag, which runs

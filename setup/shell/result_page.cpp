@@ -21,7 +21,7 @@ void CRespFail::OnPaint() {
 }
 
 void CRespFail::OnMouseMove(UINT, CPoint point) {
-    skin::TrackHover(this, point, g_pPrevMgr->m_minimiseHover, g_pPrevMgr->m_closeHover, FALSE);
+    fw::TrackHover(this, skin::kTitleBand, point, g_pPrevMgr->m_minimiseHover, g_pPrevMgr->m_closeHover, FALSE);
     Default();
 }
 

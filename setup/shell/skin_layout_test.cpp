@@ -25,8 +25,8 @@ TEST(PressRules, ButtonEdgesAreExclusiveAndFallIntoTheDragBand) {
 }
 
 TEST(PressRules, TheCloseImageAsksExceptOnTheInstallingPageWhereItDrags) {
-    EXPECT_EQ(ActionForPress(PageKind::Intro, 506, 10), PressAction::ConfirmExit);
-    EXPECT_EQ(ActionForPress(PageKind::Result, 517, 21), PressAction::ConfirmExit);
+    EXPECT_EQ(ActionForPress(PageKind::Intro, 506, 10), PressAction::Close);
+    EXPECT_EQ(ActionForPress(PageKind::Result, 517, 21), PressAction::Close);
     EXPECT_EQ(ActionForPress(PageKind::Installing, 510, 15), PressAction::Drag);
     EXPECT_EQ(ActionForPress(PageKind::Intro, 518, 15), PressAction::Drag);
 }

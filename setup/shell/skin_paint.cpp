@@ -2,36 +2,6 @@
 
 namespace skin {
 
-namespace {
-
-constexpr COLORREF kTransparent = RGB(255, 255, 255);
-
-RECT ToRect(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-
-}  // namespace
-
-void MakeButtonImages(CImageList& list, UINT bitmapId) {
-    CBitmap strip;
-    strip.LoadBitmap(bitmapId);
-    BITMAP bm{};
-    strip.GetBitmap(&bm);
-    list.Create(12, bm.bmHeight, ILC_COLOR24 | ILC_MASK, 0, 0);
-    list.Add(&strip, kTransparent);
-}
-
-void MakeFont(CFont& font, int height, int weight) {
-    LOGFONTW lf{};
-    lf.lfHeight = height;
-    lf.lfWeight = weight;
-    wcscpy_s(lf.lfFaceName, L"gulim");
-    font.CreateFontIndirect(&lf);
-}
-
-void DrawImageButtons(CDC* dc, CImageList& minimise, CImageList& close, int minimiseHover, int closeHover) {
-    minimise.Draw(dc, ImageIndex(minimiseHover), CPoint(kMinimiseImagePos.x, kMinimiseImagePos.y), ILD_NORMAL);
-    close.Draw(dc, ImageIndex(closeHover), CPoint(kCloseImagePos.x, kCloseImagePos.y), ILD_NORMAL);
-}
-
 void DrawTexts(CDC* dc, std::span<const TextLine> lines, CFont* title, CFont* body) {
     if (lines.empty()) return;
     dc->SetBkMode(TRANSPARENT);
@@ -82,21 +52,11 @@ void MinimiseMainWindow() {
 }
 
 void DragMainWindow() {
-    if (CWnd* main = MainWindow()) ::SendMessageW(main->m_hWnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    if (CWnd* main = MainWindow()) fw::DragByCaption(main);
 }
 
-void PlaceButton(CWnd* button, const Rect& place) {
+void PlaceButton(CWnd* button, const fw::Rect& place) {
     button->MoveWindow(place.left, place.top, place.Width(), place.Height(), TRUE);
-}
-
-void TrackHover(CWnd* page, CPoint point, int& minimiseHover, int& closeHover, BOOL erase) {
-    const Hover hover = HoverAt(point.x, point.y);
-    minimiseHover = hover.minimise;
-    RECT r = ToRect(kMinimiseButtonRect);
-    page->InvalidateRect(&r, erase);
-    closeHover = hover.close;
-    r = ToRect(kCloseButtonRect);
-    page->InvalidateRect(&r, erase);
 }
 
 }  // namespace skin

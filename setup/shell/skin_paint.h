@@ -1,6 +1,7 @@
 #pragma once
-// Drawing and pointer handling shared by the three pages: image-button lists,
-// fonts, the two paint pipelines, hover tracking and the press rules.
+// Drawing and pointer handling shared by the three pages: the texts, the two
+// paint pipelines and the frame they minimise and drag. Image buttons, fonts and
+// hover come from the framework's skin, on this program's title band.
 #include <functional>
 #include <span>
 
@@ -10,11 +11,6 @@
 
 namespace skin {
 
-// Fills `list` with the two 12-pixel images of bitmap strip `bitmapId`, white transparent.
-void MakeButtonImages(CImageList& list, UINT bitmapId);
-// A "gulim" font of the given height and weight; every other field zero.
-void MakeFont(CFont& font, int height, int weight);
-void DrawImageButtons(CDC* dc, CImageList& minimise, CImageList& close, int minimiseHover, int closeHover);
 // Title line in `title`, the rest in `body`, black on a transparent background.
 void DrawTexts(CDC* dc, std::span<const TextLine> lines, CFont* title, CFont* body);
 
@@ -29,9 +25,6 @@ void MinimiseMainWindow();
 void DragMainWindow();
 
 // Moves a push button onto its place in the bottom strip (repainting it).
-void PlaceButton(CWnd* button, const Rect& place);
-
-// Sets both hover flags from the pointer and invalidates both button rectangles.
-void TrackHover(CWnd* page, CPoint point, int& minimiseHover, int& closeHover, BOOL erase);
+void PlaceButton(CWnd* button, const fw::Rect& place);
 
 }  // namespace skin

@@ -7,6 +7,9 @@
 # both decoys (also on a machine with the decoys only), Windows 7 leaves the tree
 # alone. Last, a whole Windows 10 run on a Korean system, whose boxes must draw
 # Hangul. With a probe, what a screen reader reads on the intro and result pages.
+# Setup starts only Microsoft's intact DPInst: an unsigned stand-in, one signed by
+# another organisation, one with a changed byte, and one that another process
+# holds open for writing never run, and the failure page follows.
 # Needs a display (ctest runs under xvfb-run).
 # Usage: setup_program_test.sh SETUP_EXE DPINST_X64_EXE PREFIX WORKDIR DEVICES_EXE [MSAA_PROBE_EXE]
 set -uo pipefail
@@ -75,7 +78,7 @@ run_as() {
   rm -rf "$media"
   mkdir -p "$media/drivers"
   cp "$setup_exe" "$media/setup.exe"
-  cp "$dpinst_exe" "$media/drivers/dpinst_x64.exe"
+  cp "${stand_in:-$dpinst_exe}" "$media/drivers/dpinst_x64.exe"
   for p in Win7X64 Win81X64 Win10X64; do mkdir -p "$media/drivers/$p"; done
   echo "$exit_code" > "$media/drivers/dpinst.exit"
   wine reg add 'HKCU\Software\Wine\AppDefaults\setup.exe' /v Version /d "$version" /f >/dev/null 2>&1
@@ -120,6 +123,20 @@ run_as() {
   [ "$before" != "$after" ] || fail "$name: the drag did not move the window ($before)"
   fi
 
+  # Another process writes to DPInst at the moment of launch: cmd holds it open
+  # for appending while `more` waits on a pipe (nothing is written).
+  local writer_pipe=""
+  if [ -n "${lock_stand_in:-}" ]; then
+    writer_pipe="$work/writer.pipe"
+    rm -f "$writer_pipe"; mkfifo "$writer_pipe"
+    # (A relative name: Wine's command line would lose the folder's Hangul in the C locale.)
+    (cd "$media/drivers" && exec wine cmd /c "more 2>>dpinst_x64.exe" <"$writer_pipe" >/dev/null 2>&1) &
+    exec 8>"$writer_pipe"
+    # cmd opens the file as it starts: wait until some process holds it open.
+    held_open() { find /proc/[0-9]*/fd -lname "*/drivers/dpinst_x64.exe" 2>/dev/null | grep -q .; }
+    wait_for 30 held_open || fail "$name: nothing holds the stand-in open for writing"
+  fi
+
   # "다음 >": the installing page while the stand-in is held.
   touch "$media/drivers/dpinst.hold"
   click_at "$frame" 391 326
@@ -152,6 +169,7 @@ run_as() {
     finish $first
     return
   fi
+  if [ -n "$writer_pipe" ]; then exec 8>&-; rm -f "$writer_pipe"; fi
   local wmedia expected
   if [ -z "$package" ]; then
     [ -f "$media/drivers/dpinst.log" ] && fail "$name: DPInst ran on an unsupported Windows"
@@ -262,6 +280,19 @@ devices --without-card
 run_as win10 0 Win10X64 "/q /a /se /f" success quick win10-without-card
 expect_tree win10-without-card "$pci_decoy $usb_decoy"
 run_as win81 0 Win81X64 "/q /a /se /sh /f" failure quick
+# Only Microsoft's intact DPInst may start elevated; the card's node stays.
+cp "$dpinst_exe" "$work/dpinst-altered.exe"
+perl -e 'open F, "+<", $ARGV[0] or die; seek F, 0x600, 0; read F, $b, 1; seek F, 0x600, 0; print F chr(ord($b) ^ 1)' \
+  "$work/dpinst-altered.exe"
+devices
+for variant in unsigned foreign altered; do
+  stand_in="$(dirname "$dpinst_exe")/dpinst_x64.$variant.exe"
+  [ $variant = altered ] && stand_in="$work/dpinst-altered.exe"
+  run_as win10 1 "" "" failure quick "win10-$variant-dpinst"
+done
+stand_in=""
+lock_stand_in=1 run_as win10 1 "" "" failure quick win10-dpinst-being-written
+expect_tree win10-refused-dpinst "$pci_decoy $card $usb_decoy"
 run_as winxp 1 "" "" failure quick
 wine reg delete 'HKCU\Software\Wine\AppDefaults\setup.exe' /f >/dev/null 2>&1
 wineserver -w

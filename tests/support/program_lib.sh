@@ -13,6 +13,7 @@ set -uo pipefail
 support=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$support/../.." && pwd)
 harness=$root/tools/harness
+export PATH="$harness/bin:$PATH"  # Wine's 64-bit loader where 32-bit programs cannot run (see bin/wine)
 
 # ---- Wine and the display ----
 

@@ -8,6 +8,7 @@ set -euo pipefail
 [ $# -eq 1 ] || { echo "usage: $0 MEDIA" >&2; exit 2; }
 media=$(cd "$1" && pwd)
 root=$(cd "$(dirname "$0")/../.." && pwd)
+export PATH="$root/tools/harness/bin:$PATH"  # see bin/wine
 screens=$root/build/screens
 export WINEPREFIX=${QUORIX_DEMO_PREFIX:-$root/build/demo-prefix}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
@@ -66,6 +67,10 @@ run_setup() {
 run_wlanstat() {
   [ -f "$media/wlanstat.exe" ] || return 0
   echo "== wlanstat.exe"
+  if ! "$root/tools/harness/i386-support.sh"; then
+    echo "  NOT RUN: this machine cannot run 32-bit programs, so Wine cannot start the i386 viewer"
+    return 0
+  fi
   if headless; then
     timeout 120 wine "$media/wlanstat.exe" &
     local pid=$! id
@@ -95,6 +100,8 @@ install_card() {
   "$simcard/install-devices.sh" "$WINEPREFIX"
   # The card's node is removed on Windows 10 only: setup runs as Windows 10.
   wine reg add 'HKCU\Software\Wine\AppDefaults\setup.exe' /v Version /d win10 /f >/dev/null 2>&1
+  # The WLAN side (stand-in DLL and service, helper) is i386, for the i386 viewer.
+  "$root/tools/harness/i386-support.sh" || { echo "  no 32-bit support here: the card's WLAN side is not installed"; return 0; }
   mkdir -p "$root/build"
   cp "$simcard/demo.scenario" "$root/build/demo.scenario"
   "$simcard/install-wlan.sh" "$WINEPREFIX" "$root/build/demo.scenario"

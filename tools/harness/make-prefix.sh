@@ -8,6 +8,7 @@
 # last one therefore maps the fonts again.
 set -euo pipefail
 prefix=$1
+export PATH="$(cd "$(dirname "$0")" && pwd)/bin:$PATH"  # see bin/wine
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 locale=${LC_ALL:-${LC_CTYPE:-${LANG:-C}}}
 lock="$prefix.lock"

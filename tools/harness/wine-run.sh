@@ -6,6 +6,7 @@
 set -euo pipefail
 prefix=$1; shift
 here=$(cd "$(dirname "$0")" && pwd)
+export PATH="$here/bin:$PATH"  # see bin/wine
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 "$here/make-prefix.sh" "$prefix"  # quick once made; maps the fonts again for another locale
 exec wine "$@"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 TEST(HitRects, PressesAtTheDocumentedPoints) {
-    EXPECT_EQ(PressActionAt(560, 15), PressAction::Minimize);
+    EXPECT_EQ(PressActionAt(560, 15), PressAction::Minimise);
     EXPECT_EQ(PressActionAt(575, 15), PressAction::Close);
     EXPECT_EQ(PressActionAt(300, 15), PressAction::Drag);
     EXPECT_EQ(PressActionAt(300, 35), PressAction::None);

@@ -6,11 +6,9 @@
 
 namespace {
 
-RECT ToRect(const PixelRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-
 // Where a painted text lies: its box, or what it covers from its top-left corner.
 RECT PlaceOf(const PanelText& t, CDC& dc) {
-    if (t.fitted) return ToRect(t.box);
+    if (t.fitted) return fw::ToRECT(t.box);
     SIZE extent{};
     ::GetTextExtentPoint32W(dc, t.text.c_str(), static_cast<int>(t.text.size()), &extent);
     return RECT{t.x, t.y, t.x + extent.cx, t.y + extent.cy};
@@ -38,9 +36,8 @@ void CLinkViewDlg::DescribeAccessible(fw::AccessibleFace& face) {
         const LONG role = item.group ? ROLE_SYSTEM_GROUPING : ROLE_SYSTEM_STATICTEXT;
         face.items.push_back(fw::AccessibleItem::Text(role, item.name, PlaceOf(item, dc)));
     }
-    face.items.push_back(fw::AccessibleItem::Text(ROLE_SYSTEM_GRAPHIC, StatusLineOf(state), ToRect(kStatePictureRect)));
-    face.items.push_back(fw::AccessibleItem::Button(L"최소화", ToRect(minimizeRect), fw::kPressAction, minimizeHover != 0));
-    face.items.push_back(fw::AccessibleItem::Button(L"닫기", ToRect(closeRect), fw::kPressAction, closeHover != 0));
+    face.items.push_back(fw::AccessibleItem::Text(ROLE_SYSTEM_GRAPHIC, StatusLineOf(state), fw::ToRECT(kStatePictureRect)));
+    fw::DescribeImageButtons(face, kTitleBand, minimizeHover, closeHover);
     face.items.push_back(fw::AccessibleItem::Control(adapterCombo.m_hWnd));
     face.items.push_back(fw::AccessibleItem::Control(::GetDlgItem(m_hWnd, IDC_CLOSE_BUTTON)));
 }

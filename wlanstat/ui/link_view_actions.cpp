@@ -6,12 +6,6 @@
 #include "wlanstat/ui/hit_rects.h"
 #include "wlanstat/ui/link_view_dlg.h"
 
-namespace {
-
-RECT ToRect(const PixelRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-
-}  // namespace
-
 // Runs while the worker waits inside its SendMessage, so liveStatus and
 // interfaceList hold still without the lock.
 LRESULT CLinkViewDlg::OnStatusUpdated(WPARAM, LPARAM) {
@@ -52,45 +46,39 @@ void CLinkViewDlg::OnAdapterSelected() {
     if (CWnd* sink = GetDlgItem(IDC_FOCUS_SINK); sink != nullptr) sink->SetFocus();
 }
 
-void CLinkViewDlg::OnLButtonDown(UINT flags, CPoint point) {
+void CLinkViewDlg::OnLButtonDown(UINT, CPoint point) {
     switch (PressActionAt(point.x, point.y)) {
-    case PressAction::Minimize:
+    case PressAction::Minimise:
         ShowWindow(SW_MINIMIZE);
         minimizeHover = 0;
-        CDialog::OnLButtonDown(flags, point);
+        Default();
         break;
     case PressAction::Close:
         closeHover = 0;
         DestroyWindow();
         break;
     case PressAction::Drag:
-        // The system moves the window as if its caption had been pressed.
-        SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, 0);
-        CDialog::OnLButtonDown(flags, point);
+        fw::DragByCaption(this);
+        Default();
         break;
     case PressAction::None:
-        CDialog::OnLButtonDown(flags, point);
+        Default();
         break;
     }
 }
 
-void CLinkViewDlg::OnMouseMove(UINT flags, CPoint point) {
-    minimizeHover = minimizeRect.Contains(point.x, point.y) ? 1 : 0;
-    const RECT minimize = ToRect(minimizeRect);
-    InvalidateRect(&minimize, TRUE);
-    closeHover = closeRect.Contains(point.x, point.y) ? 1 : 0;
-    const RECT close = ToRect(closeRect);
-    InvalidateRect(&close, TRUE);
-    CDialog::OnMouseMove(flags, point);
+void CLinkViewDlg::OnMouseMove(UINT, CPoint point) {
+    fw::TrackHover(this, kTitleBand, point, minimizeHover, closeHover, TRUE);
+    Default();
 }
 
 void CLinkViewDlg::OnCloseButton() { DestroyWindow(); }
 
-void CLinkViewDlg::OnSysCommand(UINT id, LPARAM lParam) {
+void CLinkViewDlg::OnSysCommand(UINT id, LPARAM) {
     if ((id & 0xFFF0) == ID_SYSCMD_ABOUT) {
         CAboutDlg about(this);
         about.DoModal();
         return;
     }
-    CDialog::OnSysCommand(id, lParam);
+    Default();
 }

@@ -3,8 +3,8 @@
 #include <commctrl.h>
 
 #include "framework/unique_handle.h"
+#include "framework/windows_version.h"
 #include "wlanstat/ui/link_view_dlg.h"
-#include "wlanstat/ui/os_version.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ BOOL CLinkViewApp::InitInstance() {
     SetRegistryKey(L"로컬 응용 프로그램 마법사에서 생성된 응용 프로그램");
 
     // A version that cannot be read does not stop the program.
-    if (const auto major = QueryWindowsMajorVersion(); major && *major < 6) {
+    if (const fw::WindowsVersion version = fw::QueryWindowsVersion(); version.status == 0 && version.major < 6) {
         Notice(L"Windows7 또는 상위 버전에서 실행 가능합니다.");
         return FALSE;
     }

@@ -3,20 +3,6 @@
 #include "wlanstat/info/status_worker.h"
 #include "wlanstat/ui/hit_rects.h"
 
-namespace {
-
-// Cuts a two-frame strip into 12-pixel frames; white is transparent.
-void BuildButtonImages(CImageList& images, UINT bitmapId) {
-    CBitmap strip;
-    strip.LoadBitmap(bitmapId);
-    BITMAP bm{};
-    strip.GetBitmap(&bm);
-    images.Create(12, bm.bmHeight, ILC_COLOR24 | ILC_MASK, 0, 0);
-    images.Add(&strip, RGB(255, 255, 255));
-}
-
-}  // namespace
-
 CLinkViewDlg::CLinkViewDlg()
     : CDialog(IDD_STATUS_DIALOG), StatusMembers(static_cast<wlanstat::StatusHost&>(*this)) {
     workerStarted = 0;
@@ -49,10 +35,7 @@ BOOL CLinkViewDlg::OnInitDialog() {
     SetIcon(appIcon, FALSE);
     SetWindowText(L"Quorix WiFi 상태보기");
 
-    LOGFONTW lf{};
-    lf.lfHeight = 12;
-    wcscpy_s(lf.lfFaceName, L"gulim");
-    panelFont.CreateFontIndirect(&lf);
+    fw::MakeGulimFont(panelFont, 12);
 
     stateImages[PANEL_CONNECTED].LoadBitmap(IDB_STATE_CONNECTED);
     stateImages[PANEL_NOT_CONNECTED].LoadBitmap(IDB_STATE_NOT_CONNECTED);
@@ -60,8 +43,8 @@ BOOL CLinkViewDlg::OnInitDialog() {
 
     minimizeHover = 0;
     closeHover = 0;
-    BuildButtonImages(minimizeImages, IDB_MINIMIZE_IMAGES);
-    BuildButtonImages(closeImages, IDB_CLOSE_IMAGES);
+    fw::MakeButtonImages(minimizeImages, IDB_MINIMIZE_IMAGES);
+    fw::MakeButtonImages(closeImages, IDB_CLOSE_IMAGES);
 
     winsock.Start();
     workerStarted = 0;
@@ -89,8 +72,8 @@ BOOL CLinkViewDlg::OnInitDialog() {
     return TRUE;
 }
 
-void CLinkViewDlg::OnShowWindow(BOOL show, UINT status) {
-    CDialog::OnShowWindow(show, status);
+void CLinkViewDlg::OnShowWindow(BOOL show, UINT) {
+    Default();
     if (show) StartWorker();
 }
 
@@ -99,5 +82,5 @@ void CLinkViewDlg::StartWorker() { wlanstat::StartStatusWorker(*this); }
 void CLinkViewDlg::OnDestroy() {
     // First: after this no update arrives and the worker leaves our members alone.
     wlanstat::StopStatusWorker(*this);
-    CDialog::OnDestroy();
+    Default();
 }

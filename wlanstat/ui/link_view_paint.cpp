@@ -13,14 +13,7 @@ void CLinkViewDlg::OnPaint() {
     }
 }
 
-void CLinkViewDlg::DrawIconFace(CDC* target) {
-    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(target->GetSafeHdc()), 0);
-    CRect client;
-    GetClientRect(&client);
-    const int x = (client.Width() - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
-    const int y = (client.Height() - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-    target->DrawIcon(x, y, appIcon);
-}
+void CLinkViewDlg::DrawIconFace(CDC* target) { fw::DrawMinimisedIcon(this, target, appIcon); }
 
 void CLinkViewDlg::DrawFace(CDC* target) {
     // Declared before the DCs so that the DCs let go of it before it is deleted.
@@ -39,10 +32,9 @@ void CLinkViewDlg::DrawFace(CDC* target) {
     picture.SelectObject(&stateImages[state]);
 
     PaintInfoPanel(state, &canvas);
-    minimizeImages.Draw(&canvas, minimizeHover ? 1 : 0, CPoint(minimizeRect.left, minimizeRect.top), ILD_NORMAL);
-    closeImages.Draw(&canvas, closeHover ? 1 : 0, CPoint(closeRect.left, closeRect.top), ILD_NORMAL);
-    const PixelRect& at = kStatePictureRect;
-    canvas.BitBlt(at.left, at.top, at.right - at.left, at.bottom - at.top, &picture, 0, 0, SRCCOPY);
+    fw::DrawImageButtons(&canvas, kTitleBand, minimizeImages, minimizeHover, closeImages, closeHover);
+    const fw::Rect& at = kStatePictureRect;
+    canvas.BitBlt(at.left, at.top, at.Width(), at.Height(), &picture, 0, 0, SRCCOPY);
     // The paint DC's update region clips this to what needs repainting.
     target->BitBlt(0, 0, kFaceWidth, kFaceHeight, &canvas, 0, 0, SRCCOPY);
 }
@@ -52,7 +44,7 @@ void CLinkViewDlg::PaintInfoPanel(PanelState state, CDC* dc) {
     for (const PanelText& t : PanelTexts(state, shownStatus)) {
         dc->SetTextColor(t.color);
         if (t.fitted) {
-            RECT box{t.box.left, t.box.top, t.box.right, t.box.bottom};
+            RECT box = fw::ToRECT(t.box);
             ::DrawTextW(dc->GetSafeHdc(), t.text.c_str(), static_cast<int>(t.text.size()), &box, t.format);
         } else {
             dc->TextOut(t.x, t.y, t.text);

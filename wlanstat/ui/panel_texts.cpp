@@ -61,7 +61,7 @@ public:
         out_.push_back(std::move(t));
     }
 
-    void In(const std::wstring& text, PixelRect box, unsigned format, PanelColor color, int row) {
+    void In(const std::wstring& text, fw::Rect box, unsigned format, PanelColor color, int row) {
         if (text.empty()) return;
         PanelText t;
         t.text = text;

@@ -20,7 +20,7 @@ struct PanelText {
     int x = 0, y = 0;  // top-left corner for TextOut
     PanelColor color = 0;
     bool fitted = false;  // drawn with DrawText into `box` instead of TextOut
-    PixelRect box{};
+    fw::Rect box{};
     unsigned format = 0;
     PanelTextKind kind = PanelTextKind::Value;
     int row = 0;  // a label's or head's index in drawing order; a value's: its label's
@@ -33,7 +33,7 @@ std::vector<PanelText> PanelTexts(PanelState state, const wlanstat::AdapterStatu
 std::wstring StatusLineOf(PanelState state);
 
 // Where the state picture is copied, over the panel.
-inline constexpr PixelRect kStatePictureRect{464, 45, 571, 142};
+inline constexpr fw::Rect kStatePictureRect{464, 45, 571, 142};
 
 // Value forms.
 std::wstring NonZeroNumberText(std::int32_t value);  // "%d", empty for 0

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "framework/unique_handle.h"
 #include "setup/engine/install_result.h"
 #include "setup/engine/wine_tests/probe_codes.h"
 #include "setup/engine/wine_tests/wine_media.h"
@@ -17,6 +19,12 @@ const std::wstring kAllSwitches = L" /q /a /se /sh /f /path ";
 const std::wstring kWin10Switches = L" /q /a /se /f /path ";
 
 std::wstring Quoted(const std::wstring& s) { return L"\"" + s + L"\""; }
+
+std::wstring SystemFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    GetSystemDirectoryW(folder, MAX_PATH);
+    return folder;
+}
 
 struct VersionCase {
     const wchar_t* wineVersion;
@@ -35,7 +43,8 @@ TEST_P(SupportedWindows, LaunchesStandInWithExactLineAndPostsSuccess) {
     const std::wstring expectedLine = Quoted(media.Root() + L"\\drivers\\dpinst_x64.exe") +
                                       (v.withSh ? kAllSwitches : kWin10Switches) +
                                       Quoted(media.Root() + L"\\drivers\\" + v.package);
-    EXPECT_EQ(media.ReadLog(), L"command line: " + expectedLine + L"\r\ndirectory: " + cwd + L"\r\n");
+    // Whatever folder setup was started from, DPInst runs in one no standard user can fill.
+    EXPECT_EQ(media.ReadLog(), L"command line: " + expectedLine + L"\r\ndirectory: " + SystemFolder() + L"\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Wine, SupportedWindows,
@@ -68,8 +77,33 @@ TEST(InstallWorkerUnderWine, WindowsXpLaunchesNothing) {
 }
 
 TEST(InstallWorkerUnderWine, MissingDpinstFailsAtOnce) {
-    WineMedia media(L"missing", L"win10", /*withStandIn=*/false);
+    WineMedia media(L"missing", L"win10", StandIn::None);
     EXPECT_EQ(media.RunProbe(), static_cast<int>(INSTALL_RESULT_FAILED));
+}
+
+// Setup runs elevated from a folder the user can write to: only an intact
+// DPInst signed by Microsoft may start. (Wine accepts any root, so the test
+// root stands in for Microsoft's; the root check itself is Windows' own.)
+TEST(InstallWorkerUnderWine, StartsNoDpinstButMicrosoftsIntactOne) {
+    for (const auto& [name, standIn] : {std::pair{L"unsigned", StandIn::Unsigned},
+                                        std::pair{L"foreign", StandIn::Foreign},
+                                        std::pair{L"altered", StandIn::Altered}}) {
+        WineMedia media(name, L"win10", standIn);
+        EXPECT_EQ(media.RunProbe(), static_cast<int>(INSTALL_RESULT_FAILED)) << name;
+        EXPECT_FALSE(media.StandInRan()) << name;
+    }
+}
+
+TEST(InstallWorkerUnderWine, StartsNoDpinstThatSomeoneIsWriting) {
+    WineMedia media(L"locked", L"win7");
+    // Another process holds it open for writing at the moment of launch.
+    fw::UniqueHandle writer(CreateFileW(media.StandInPath().c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(writer);
+    EXPECT_EQ(media.RunProbe(), static_cast<int>(INSTALL_RESULT_FAILED));
+    EXPECT_FALSE(media.StandInRan());
+    writer.reset();
+    EXPECT_EQ(media.RunProbe(), static_cast<int>(INSTALL_RESULT_SUCCESS));
 }
 
 TEST(InstallWorkerUnderWine, WaitsForDpinstHoweverLongItRuns) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "setup/engine/installer_signature.h"
 #include "setup/engine/pnp_routines.h"
 #include "setup/engine/win32_install_system.h"
 #include "tools/harness/simcard/devices/simcard_nodes.h"
@@ -48,13 +49,48 @@ TEST(Win32InstallSystemUnderWine, ReadsOwnPathArchitectureAndVersion) {
     EXPECT_GE(version.major, 5u);
 }
 
-TEST(Win32InstallSystemUnderWine, ReportsExitCodeOrFailedStart) {
+TEST(Win32InstallSystemUnderWine, StartsNothingMissingOrUnsigned) {
     engine::Win32InstallSystem system(nullptr);
     std::wstring missing = L"\"C:\\no such folder\\dpinst_x64.exe\" /q";
-    EXPECT_FALSE(system.LaunchAndWait(missing).has_value());
-    // cmd.exe is in every prefix and returns what it is told to.
+    EXPECT_FALSE(system.LaunchAndWait(L"C:\\no such folder\\dpinst_x64.exe", missing).has_value());
+    // Wine's cmd.exe carries no signature: it would exit 258 if it ran.
+    wchar_t cmdPath[MAX_PATH] = {};
+    GetSystemDirectoryW(cmdPath, MAX_PATH);
     std::wstring cmd = L"cmd.exe /c exit 258";
-    EXPECT_EQ(system.LaunchAndWait(cmd), std::optional<std::uint32_t>(258));
+    EXPECT_FALSE(system.LaunchAndWait(std::wstring(cmdPath) + L"\\cmd.exe", cmd).has_value());
+}
+
+// Between the check and the start nobody may change, replace or move the file.
+TEST(Win32InstallSystemUnderWine, HeldInstallerCannotBeChangedOrMoved) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring path = std::wstring(temp) + L"held dpinst.exe";
+    const std::wstring moved = path + L".moved";
+    {
+        fw::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        ASSERT_TRUE(file);
+    }
+    {
+        const fw::UniqueHandle held = engine::OpenInstallerLocked(path);
+        ASSERT_TRUE(held);
+        EXPECT_FALSE(fw::UniqueHandle(
+            CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)));
+        EXPECT_FALSE(DeleteFileW(path.c_str()));
+        EXPECT_FALSE(MoveFileW(path.c_str(), moved.c_str()));
+        // A second reader is fine: the loader opens the file to start it.
+        EXPECT_TRUE(fw::UniqueHandle(
+            CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)));
+    }
+    // Already open for writing elsewhere: not even opened.
+    {
+        fw::UniqueHandle writer(
+            CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(writer);
+        EXPECT_FALSE(engine::OpenInstallerLocked(path));
+    }
+    // A folder is no program.
+    EXPECT_FALSE(engine::OpenInstallerLocked(std::wstring(temp)));
+    DeleteFileW(path.c_str());
 }
 
 }  // namespace

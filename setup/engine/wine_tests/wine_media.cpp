@@ -44,9 +44,33 @@ void DeleteTree(const std::wstring& dir) {
 
 std::wstring AppDefaultsKey(const std::wstring& exe) { return L"Software\\Wine\\AppDefaults\\" + exe; }
 
+
+void FlipByte(const std::wstring& path, LONG offset) {
+    fw::UniqueHandle h(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    unsigned char byte = 0;
+    DWORD done = 0;
+    if (!h || SetFilePointer(h.get(), offset, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER) return;
+    ReadFile(h.get(), &byte, 1, &done, nullptr);
+    byte ^= 0x01;
+    SetFilePointer(h.get(), offset, nullptr, FILE_BEGIN);
+    WriteFile(h.get(), &byte, 1, &done, nullptr);
+}
+
+const char* StandInFile(StandIn standIn) {
+    switch (standIn) {
+        case StandIn::Unsigned: return QX_DPINST_UNSIGNED_EXE;
+        case StandIn::Foreign: return QX_DPINST_FOREIGN_EXE;
+        case StandIn::Signed:
+        case StandIn::Altered: return QX_DPINST_EXE;
+        case StandIn::None: break;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
-WineMedia::WineMedia(const std::wstring& name, const wchar_t* wineVersion, bool withStandIn) {
+WineMedia::WineMedia(const std::wstring& name, const wchar_t* wineVersion, StandIn standIn) {
     wchar_t temp[MAX_PATH + 1];
     const DWORD n = GetTempPathW(MAX_PATH + 1, temp);
     root_ = std::wstring(temp, n) + L"설치 미디어 " + name + L" " + std::to_wstring(GetCurrentProcessId());
@@ -58,8 +82,10 @@ WineMedia::WineMedia(const std::wstring& name, const wchar_t* wineVersion, bool 
         CreateDirectoryW((root_ + L"\\drivers\\" + package).c_str(), nullptr);
     }
     CopyFileW(FromHost(QX_PROBE_EXE).c_str(), (root_ + L"\\" + exeName_).c_str(), FALSE);
-    if (withStandIn) {
-        CopyFileW(FromHost(QX_DPINST_EXE).c_str(), (root_ + L"\\drivers\\dpinst_x64.exe").c_str(), FALSE);
+    if (const char* file = StandInFile(standIn)) {
+        CopyFileW(FromHost(file).c_str(), StandInPath().c_str(), FALSE);
+        // Inside the code, well past the headers: covered by the signed digest.
+        if (standIn == StandIn::Altered) FlipByte(StandInPath(), 0x600);
     }
     RegSetKeyValueW(HKEY_CURRENT_USER, AppDefaultsKey(exeName_).c_str(), L"Version", REG_SZ, wineVersion,
                     static_cast<DWORD>((wcslen(wineVersion) + 1) * sizeof(wchar_t)));

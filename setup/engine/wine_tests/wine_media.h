@@ -10,16 +10,26 @@
 
 using ProcessHandle = fw::UniqueHandle;
 
+// Which DPInst stand-in the media's drivers folder holds.
+enum class StandIn {
+    None,
+    Signed,    // signed by the test leaf whose organisation is "Microsoft Corporation"
+    Unsigned,
+    Foreign,   // validly signed by another organisation
+    Altered,   // the signed one with one byte changed after signing
+};
+
 class WineMedia {
 public:
     // `name` makes the folder and the probe's file name unique; `wineVersion` is
     // a Wine version name such as L"win7".
-    WineMedia(const std::wstring& name, const wchar_t* wineVersion, bool withStandIn = true);
+    WineMedia(const std::wstring& name, const wchar_t* wineVersion, StandIn standIn = StandIn::Signed);
     ~WineMedia();
     WineMedia(const WineMedia&) = delete;
     WineMedia& operator=(const WineMedia&) = delete;
 
     const std::wstring& Root() const { return root_; }
+    std::wstring StandInPath() const { return root_ + L"\\drivers\\dpinst_x64.exe"; }
     std::wstring MakeFolder(const std::wstring& name) const;
 
     void SetStandInExitCode(const char* text) const;

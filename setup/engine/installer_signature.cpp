@@ -1,0 +1,109 @@
+#include "setup/engine/installer_signature.h"
+
+// clang-format off
+#include <wincrypt.h>
+#include <wintrust.h>
+#include <softpub.h>
+// clang-format on
+
+#include <vector>
+
+#include "framework/system_dll.h"
+
+namespace engine {
+
+namespace {
+
+// wintrust and crypt32 are not Known DLLs: resolve them from System32 at run time.
+struct TrustProcs {
+    decltype(&WinVerifyTrust) verify = fw::SystemProc<decltype(&WinVerifyTrust)>(L"wintrust.dll", "WinVerifyTrust");
+    decltype(&WTHelperProvDataFromStateData) providerData =
+        fw::SystemProc<decltype(&WTHelperProvDataFromStateData)>(L"wintrust.dll", "WTHelperProvDataFromStateData");
+    decltype(&WTHelperGetProvSignerFromChain) signer =
+        fw::SystemProc<decltype(&WTHelperGetProvSignerFromChain)>(L"wintrust.dll", "WTHelperGetProvSignerFromChain");
+    decltype(&CertGetNameStringW) nameString =
+        fw::SystemProc<decltype(&CertGetNameStringW)>(L"crypt32.dll", "CertGetNameStringW");
+
+    bool complete() const { return verify && providerData && signer && nameString; }
+};
+
+const TrustProcs& Procs() {
+    static const TrustProcs procs;
+    return procs;
+}
+
+// The subject organisation of the certificate that signed the verified file.
+std::wstring SignerOrganisation(const TrustProcs& procs, HANDLE state) {
+    CRYPT_PROVIDER_DATA* provider = procs.providerData(state);
+    if (provider == nullptr) return {};
+    CRYPT_PROVIDER_SGNR* signer = procs.signer(provider, 0, FALSE, 0);
+    if (signer == nullptr || signer->csCertChain == 0 || signer->pasCertChain == nullptr) return {};
+    PCCERT_CONTEXT leaf = signer->pasCertChain[0].pCert;
+    if (leaf == nullptr) return {};
+    auto* oid = const_cast<char*>(szOID_ORGANIZATION_NAME);
+    const DWORD chars = procs.nameString(leaf, CERT_NAME_ATTR_TYPE, 0, oid, nullptr, 0);
+    if (chars <= 1) return {};
+    std::vector<wchar_t> name(chars, L'\0');
+    procs.nameString(leaf, CERT_NAME_ATTR_TYPE, 0, oid, name.data(), chars);
+    return std::wstring(name.data());
+}
+
+}  // namespace
+
+fw::UniqueHandle OpenInstallerLocked(const std::wstring& path) {
+    // No FILE_SHARE_WRITE or FILE_SHARE_DELETE: the open fails while anyone writes,
+    // and nobody may write, rename or delete the file while we hold it.
+    fw::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!file) return {};
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (GetFileType(file.get()) != FILE_TYPE_DISK || !GetFileInformationByHandle(file.get(), &info)) return {};
+    // A link could be pointed elsewhere after the check; a folder is no program.
+    if (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) return {};
+    return file;
+}
+
+InstallerTrust CheckInstallerSignature(HANDLE file, const std::wstring& path) {
+    const TrustProcs& procs = Procs();
+    if (!procs.complete()) return InstallerTrust::NotSigned;
+
+    WINTRUST_FILE_INFO fileInfo{};
+    fileInfo.cbStruct = sizeof fileInfo;
+    fileInfo.pcwszFilePath = path.c_str();
+    fileInfo.hFile = file;
+    WINTRUST_DATA data{};
+    data.cbStruct = sizeof data;
+    data.dwUIChoice = WTD_UI_NONE;
+    data.fdwRevocationChecks = WTD_REVOKE_NONE;
+    data.dwUnionChoice = WTD_CHOICE_FILE;
+    data.pFile = &fileInfo;
+    data.dwStateAction = WTD_STATEACTION_VERIFY;
+    // The card's owner may have no network until this driver is in: never fetch.
+    data.dwProvFlags = WTD_CACHE_ONLY_URL_RETRIEVAL | WTD_REVOCATION_CHECK_NONE;
+    GUID action = WINTRUST_ACTION_GENERIC_VERIFY_V2;
+    const HWND noUser = static_cast<HWND>(INVALID_HANDLE_VALUE);
+
+    const LONG status = procs.verify(noUser, &action, &data);
+    InstallerTrust verdict = InstallerTrust::NotSigned;
+    if (status == ERROR_SUCCESS) {
+        verdict = IsMicrosoftSigner(SignerOrganisation(procs, data.hWVTStateData)) ? InstallerTrust::Genuine
+                                                                                   : InstallerTrust::ForeignSigner;
+    }
+    data.dwStateAction = WTD_STATEACTION_CLOSE;
+    procs.verify(noUser, &action, &data);
+    return verdict;
+}
+
+std::wstring ResolvedPath(HANDLE file) {
+    std::vector<wchar_t> buffer(MAX_PATH, L'\0');
+    for (int tries = 0; tries < 2; ++tries) {
+        const DWORD length = GetFinalPathNameByHandleW(file, buffer.data(), static_cast<DWORD>(buffer.size()),
+                                                       FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (length == 0) return {};
+        if (length < buffer.size()) return std::wstring(buffer.data(), length);
+        buffer.assign(length + 1, L'\0');
+    }
+    return {};
+}
+
+}  // namespace engine
