@@ -179,4 +179,3 @@ list_empty() { [ "$(list_pixels '#000000')" -eq 0 ] && [ "$(list_pixels '#A6A6A6
 # COUNT SELECTED" (tests/support/combo_probe.cpp).
 list_state() { wine "$combo_probe" "$title" 594x398 2>/dev/null | tr -d '\r'; }
 list_state_is() { [ "$(list_state)" = "$1" ]; }
-list_state_matches() { [[ "$(list_state)" == $1 ]]; }

@@ -3,7 +3,6 @@
 # which also gives the tally and the waits) and finds our wlanstat.exe processes.
 # shellcheck source=tests/support/program_lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../support/program_lib.sh"
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 title="Quorix WiFi 상태보기"
 program_start "$1"
 
