@@ -49,10 +49,11 @@ inline Timing Measure(int n, const std::function<void(int)>& step) {
 // Repaints `window` now, as the system does when it has been uncovered.
 inline void Repaint(HWND window) { ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
 
-// One line of the report; with a floor, the mean as a multiple of it.
+// One line of the report; with a floor, the median as a multiple of the floor's
+// (the median: on a shared machine a few slow rounds move the mean a lot).
 inline void Print(const char* what, const Timing& t, const Timing* floor = nullptr) {
     std::printf("%-46s n=%-5d mean %.3f ms, median %.3f ms, max %.3f ms", what, t.n, t.mean, t.median, t.max);
-    if (floor != nullptr && floor->mean > 0) std::printf("  = %.2f x floor", t.mean / floor->mean);
+    if (floor != nullptr && floor->median > 0) std::printf("  = %.2f x floor", t.median / floor->median);
     std::printf("\n");
 }
 
