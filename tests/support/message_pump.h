@@ -54,6 +54,17 @@ bool HoldsFor(Condition holds, DWORD ms) {
     return !PumpUntil([&] { return !holds(); }, ms);
 }
 
+// Registers a window class of this program for a test's own windows; its name
+// for CreateWindow (the class stays registered until the process ends).
+inline LPCWSTR TestWindowClass(LPCWSTR name, WNDPROC proc) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = name;
+    ::RegisterClassW(&wc);  // a second registration fails harmlessly
+    return name;
+}
+
 // A window of the thread that makes it which notes the marks posted to it. A
 // thread's posted messages are handled in the order they were posted, so once
 // a mark is handled, so is everything posted to that thread before it: another
@@ -61,15 +72,8 @@ bool HoldsFor(Condition holds, DWORD ms) {
 class QueueMarker {
 public:
     QueueMarker() {
-        static const ATOM cls = [] {
-            WNDCLASSW wc{};
-            wc.lpfnWndProc = &Proc;
-            wc.hInstance = ::GetModuleHandleW(nullptr);
-            wc.lpszClassName = L"TestQueueMarker";
-            return ::RegisterClassW(&wc);
-        }();
-        hwnd_ = ::CreateWindowW(reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(cls)), L"", 0, 0, 0, 0, 0,
-                                HWND_MESSAGE, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        hwnd_ = ::CreateWindowW(TestWindowClass(L"TestQueueMarker", &Proc), L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                nullptr, ::GetModuleHandleW(nullptr), nullptr);
         ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&handled_));
     }
     ~QueueMarker() {

@@ -9,6 +9,8 @@
 #include <functional>
 #include <vector>
 
+#include "tests/support/message_pump.h"
+
 namespace paintbench {
 
 inline double NowMs() {
@@ -80,14 +82,7 @@ inline LRESULT CALLBACK FloorProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
 // a plain window over `screen` whose every paint loads the bitmap and copies it
 // with one BitBlt. Timed with Repaint as the faces are.
 inline Timing MeasureFloor(UINT bitmapId, const RECT& screen, int n) {
-    static const ATOM cls = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = &FloorProc;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"PaintBenchFloor";
-        return ::RegisterClassW(&wc);
-    }();
-    HWND floor = ::CreateWindowExW(WS_EX_TOOLWINDOW, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(cls)), L"floor",
+    HWND floor = ::CreateWindowExW(WS_EX_TOOLWINDOW, testpump::TestWindowClass(L"PaintBenchFloor", &FloorProc), L"floor",
                                    WS_POPUP | WS_VISIBLE, screen.left, screen.top, screen.right - screen.left,
                                    screen.bottom - screen.top, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::SetWindowLongPtrW(floor, GWLP_USERDATA, static_cast<LONG_PTR>(bitmapId));
