@@ -2,7 +2,8 @@
 # Fuzzes every decoder of outside bytes with libFuzzer, ASan and UBSan: the GIF
 # block walk (setup/picture/fuzz) and the viewer's decoders of driver and
 # service answers (wlanstat/info/fuzz: SSID, chanspec reply, adapter table,
-# counter answers). FUZZ_SECONDS (default 60) is the whole budget, shared out
+# counter answers). FUZZ_SECONDS (default 60) is the whole budget after the first
+# build, the second build included, shared out
 # evenly. Kept crash inputs are replayed first; a new crash is written to the
 # target's crashes/ folder (commit it: it becomes a regression test) and fails
 # this script.
@@ -17,6 +18,9 @@ flags=(-std=c++20 -O1 -g -I. -fsanitize=fuzzer,address,undefined -fno-sanitize-r
 
 clang++ "${flags[@]}" "$gif/gif_walk_fuzz.cpp" "$gif/gif_walk_check.cpp" \
   setup/picture/gif_blocks.cpp setup/picture/gif_frames.cpp -o "$out/gif_walk_fuzz"
+# Everything after the first build shares FUZZ_SECONDS, so the run takes no
+# longer than one build and that.
+deadline=$((SECONDS + seconds))
 clang++ "${flags[@]}" "$wlan/decoder_fuzz.cpp" "$wlan/decoder_checks.cpp" \
   wlanstat/info/{adapter_status,chanspec,collection_cycle,guid,ip_config,service_guard,ssid_text,traffic_counters,value_text}.cpp \
   -o "$out/decoder_fuzz"
@@ -26,12 +30,13 @@ targets=("gif_walk $out/gif_walk_fuzz $gif/corpus $gif/crashes -")
 for d in ssid chanspec adapter_table counters; do
   targets+=("$d $out/decoder_fuzz $wlan/corpus/$d $wlan/crashes/$d $d")
 done
-each=$((seconds / ${#targets[@]}))
-[ "$each" -ge 1 ] || each=1
-
 status=0
+left=${#targets[@]}
 for t in "${targets[@]}"; do
   read -r name bin seeds crashes decoder <<<"$t"
+  each=$(((deadline - SECONDS) / left))
+  [ "$each" -ge 1 ] || each=1
+  left=$((left - 1))
   mkdir -p "$out/corpus/$name" "$crashes"
   kept=$(find "$crashes" -type f ! -name '.*')
   if [ -n "$kept" ]; then
