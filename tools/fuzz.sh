@@ -3,10 +3,9 @@
 # block walk (setup/picture/fuzz) and the viewer's decoders of driver and
 # service answers (wlanstat/info/fuzz: SSID, chanspec reply, adapter table,
 # counter answers). FUZZ_SECONDS (default 60) is the whole budget after the first
-# build, the second build included, shared out
-# evenly. Kept crash inputs are replayed first; a new crash is written to the
-# target's crashes/ folder (commit it: it becomes a regression test) and fails
-# this script.
+# build, the second build included, shared out evenly. Kept crash inputs are
+# replayed first; a new crash is written to the target's crashes/ folder (commit
+# it: it becomes a regression test) and fails this script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-60}
