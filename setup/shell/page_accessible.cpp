@@ -11,14 +11,16 @@
 namespace {
 
 // The page is named by its title line and reads its lines in order, each placed
-// where it is painted, in the font it is painted in.
+// where it is painted, in the font it is painted in. A reader may ask while the
+// intro page is still being created, before the page manager and its fonts
+// exist: the lines are then measured in the system font.
 void DescribeLines(CWnd* page, std::span<const skin::TextLine> lines, fw::AccessibleFace& face) {
     face.role = ROLE_SYSTEM_DIALOG;
     if (lines.empty()) return;
     face.name = std::wstring(lines[0].text);
     CClientDC dc(page);
     for (size_t i = 0; i < lines.size(); ++i) {
-        dc.SelectObject(i == 0 ? &g_pPrevMgr->m_titleFont : &g_pPrevMgr->m_bodyFont);
+        if (g_pPrevMgr != nullptr) dc.SelectObject(i == 0 ? &g_pPrevMgr->m_titleFont : &g_pPrevMgr->m_bodyFont);
         const std::wstring text(lines[i].text);
         SIZE extent{};
         ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);

@@ -3,7 +3,8 @@
 # (labels, heads, values and picture) against the same texts drawn apart from the
 # viewer, the channel from the driver's chanspec answer or from the WLAN API,
 # the signal, the counters (when the counter driver is there), the addresses the
-# IP helper lists; then the same on a Korean system with a code-page-949 SSID.
+# IP helper lists; an SSID with "&" and a driver that answers the receive count
+# in 4 bytes; then the same on a Korean system with a code-page-949 SSID.
 # Usage: simcard_connected.sh WLANSTAT.EXE WINEPREFIX WORK_DIR
 source "$(dirname "$0")/simcard_lib.sh" "$@"
 
@@ -33,6 +34,8 @@ counters=0
 if [ -x "$root/tools/harness/simcard/install-counters.sh" ]; then
   "$root/tools/harness/simcard/install-counters.sh" "$WINEPREFIX" "$guid" && counters=1 || fail "counter driver not installed"
 fi
+# Both counts in 8 bytes, whatever an earlier run left.
+[ $counters = 1 ] && counter_answers 0
 
 counter_masks=()
 [ $counters = 1 ] && counter_masks=("120,300 340,337")
@@ -59,22 +62,35 @@ check "every buffer the card handed out was freed before its handle closed" \
   bash -c "! grep WlanCloseHandle '$log' | grep -qv 'unfreed 0\$'"
 check "no call the card refused for its form" bash -c "! grep -q 'refused\|differs\|not handed out' '$log'"
 
-echo "== channel from the WLAN API: no driver request"
+echo "== channel from the WLAN API: no driver request; an SSID with \"&\"; a 4-byte receive count"
 card <<SCENARIO
 interface $guid connected $desc
-ssid 51756f72697820486f6d65
+ssid 41542654203547               # "AT&T 5G"
 bssid 02:1A:2B:3C:4D:5E
 channel 6
 rssi -71
 chanspec 2a21
 SCENARIO
+# The driver answers the frames received as an older one does: 4 bytes, a
+# 32-bit count from 3 000 002 000, after an 8-byte transmit answer.
+[ $counters = 1 ] && counter_answers 2
 settled
 mark=$(log_lines)
 settled
-check "channel 6 and signal -71 shown" \
-  face_is channel-api "${counter_masks[@]}" < <(connected_face "$eth" "Quorix Home" 02:1A:2B:3C:4D:5E 6 -71)
+check "channel 6, signal -71 and the SSID AT&T 5G shown as they are" \
+  face_is channel-api "${counter_masks[@]}" < <(connected_face "$eth" "AT&T 5G" 02:1A:2B:3C:4D:5E 6 -71)
 check "no chanspec request while the WLAN API knows the channel" \
   bash -c "! tail -n +$((mark + 1)) '$log' | grep -q WlanIhvControl"
+if [ $counters = 1 ]; then
+  listen
+  rx=$(sed -n 's/^41\t수신\[Rx\] \([0-9]*\)\t.*$/\1/p' <<<"$reading")
+  tx=$(sed -n 's/^41\t전송\[Tx\] \([0-9]*\)\t.*$/\1/p' <<<"$reading")
+  echo "  read: Tx ${tx:-none}, Rx ${rx:-none}"
+  check "a 4-byte receive answer shows as the 32-bit count it is" \
+    test "${rx:-0}" -ge 3000002000 -a "${rx:-0}" -lt 3100000000
+  check "the 8-byte transmit answer beside it stays whole" test "${tx:-0}" -ge 5000001000
+  counter_answers 0
+fi
 close_viewer
 
 echo "== Korean system (code page 949)"

@@ -31,6 +31,12 @@ card() { cat > "$scenario.new" && mv "$scenario.new" "$scenario"; }
 install_card() {
   "$root/tools/harness/simcard/install-wlan.sh" "$WINEPREFIX" "$scenario" || { fail "card not installed"; finish; }
 }
+# The counter driver's "ShortAnswers" (bit 0 sent, bit 1 received in 4 bytes),
+# which it reads at every request.
+counter_answers() {
+  wine reg add 'HKLM\System\CurrentControlSet\Services\QuorixCounters' /v ShortAnswers /t REG_DWORD \
+    /d "$1" /f >/dev/null 2>&1
+}
 # The IP helper's adapters as the probe sees them (tab-separated, see simcard_tool).
 adapters() { wine "$tool" adapters 2>/dev/null | tr -d '\r'; }
 # Field $2 (1-based) of adapter line $1.
@@ -137,8 +143,8 @@ connected_face() {
   face_frame 1
   echo "text 126 76 $black 무선 AP에 연결되어 있습니다"
   value text 126 97 $black "$(field "$1" 11)"
-  value box 126 116 462 129 0x8020 $black "$(field "$1" 12)"
-  value box 126 164 324 179 0x8024 $black "$2"
+  value box 126 116 462 129 0x8820 $black "$(field "$1" 12)"
+  value box 126 164 324 179 0x8824 $black "$2"
   value text 126 186 $black "$3"
   value text 126 205 $black "$4"
   value text 126 225 $black "$(awk -v v="$(field "$1" 10)" 'BEGIN {
@@ -159,7 +165,7 @@ not_connected_face() {
   face_frame 0
   echo "text 126 76 $grey 무선 AP에 연결되어 있지 않습니다"
   value text 126 97 $grey "$(field "$1" 11)"
-  value box 126 116 462 129 0x8020 $grey "$(field "$1" 12)"
+  value box 126 116 462 129 0x8820 $grey "$(field "$1" 12)"
   value text 453 166 $grey "$(field "$1" 3)"
   echo "bitmap 131 464 45"
 }

@@ -1,5 +1,7 @@
 #include "wlanstat/info/ip_config.h"
 
+#include <cstring>
+
 #include "wlanstat/info/value_text.h"
 
 namespace wlanstat {
@@ -71,6 +73,24 @@ void FillAddresses(const IpAdapterEntry& e, AdapterStatus& s) {
 }
 
 }  // namespace
+
+std::uint64_t AdapterTableBytes(std::uint32_t reported) {
+    const std::uint64_t bytes = (std::uint64_t{reported} + 7) / 8 * 8;
+    return bytes == 0 || bytes > kAdapterTableMaxSize ? 0 : bytes;
+}
+
+IpSockAddr SockAddrFromBytes(const std::uint8_t* bytes, std::int32_t length) {
+    constexpr std::int32_t kFamilyBytes = 2;
+    constexpr std::int32_t kSockaddrInBytes = 16;  // family, port, address, padding
+    constexpr std::size_t kInetAddressAt = 4;
+    IpSockAddr out;
+    if (bytes == nullptr || length < kFamilyBytes) return out;
+    std::memcpy(&out.family, bytes, sizeof out.family);
+    if (out.family != kFamilyInet) return out;
+    if (length < kSockaddrInBytes) return IpSockAddr{};
+    std::memcpy(out.ipv4, bytes + kInetAddressAt, sizeof out.ipv4);
+    return out;
+}
 
 bool SameAdapterName(const std::wstring& a, const std::wstring& b) {
     if (a.size() != b.size()) return false;

@@ -36,11 +36,26 @@ struct IpAdapterEntry {
     std::uint64_t transmitLinkSpeed = 0;
 };
 
+// Largest adapter table taken: far more than any machine's adapters fill, far
+// less than would strain the viewer's 32-bit address space.
+inline constexpr std::uint64_t kAdapterTableMaxSize = 16u << 20;
+
+// Bytes to allocate for a table the IP helper says needs `reported` bytes: whole
+// 8-byte words (the entries hold 64-bit fields), worked out in 64 bits. 0 for a
+// size of 0 or over kAdapterTableMaxSize: no table is asked for then.
+std::uint64_t AdapterTableBytes(std::uint32_t reported);
+
+// A socket address as the table holds it: `length` bytes at `bytes`, starting
+// with the 16-bit family in the machine's byte order. An IPv4 address needs the
+// whole sockaddr_in (16 bytes); anything shorter or unknown reads as no address.
+IpSockAddr SockAddrFromBytes(const std::uint8_t* bytes, std::int32_t length);
+
 // One adapter table at a time.
 class IpHelper {
 public:
     // Queries the table (all families, gateways included) into a fresh buffer of
-    // `size` bytes; returns the system's result. On overflow `size` is what it needs.
+    // AdapterTableBytes(size) bytes; returns the system's result, or a non-zero
+    // error when that size is refused. On overflow `size` is what it needs.
     virtual std::uint32_t QueryTable(std::uint32_t& size) = 0;
     // Steps through the entries of the last successful query in order; false at the end.
     virtual bool NextAdapter(std::wstring& adapterName) = 0;

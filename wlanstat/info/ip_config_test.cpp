@@ -132,6 +132,35 @@ TEST_F(Counters, BothCountersFromTheAdapterDevice) {
     EXPECT_EQ(sys.log, (fakes::CallLog{"dev.open", "dev.query", "dev.query", "dev.close"}));
 }
 
+// A driver that fills 4 bytes of the 8: nothing of the transmit answer may show
+// in the receive count.
+TEST_F(Counters, AFourByteAnswerIsAThirtyTwoBitCountOfItsOwn) {
+    sys.counters.values = {{kOidXmitOk, 0x0000000500000007}, {kOidRcvOk, 0xFFFFFFFF00000009}};
+    sys.counters.answerSizes = {{kOidRcvOk, 4}};
+    QueryTrafficCounters(sys.counters, kGuid, s);
+    EXPECT_EQ(s.txFrames, 0x0000000500000007u);
+    EXPECT_EQ(s.rxFrames, 9u);
+
+    s = {};
+    sys.counters.values = {{kOidXmitOk, 0xABCD00000000FFFF}, {kOidRcvOk, 4'000'000'000}};
+    sys.counters.answerSizes = {{kOidXmitOk, 4}, {kOidRcvOk, 4}};
+    QueryTrafficCounters(sys.counters, kGuid, s);
+    EXPECT_EQ(s.txFrames, 0xFFFFu);
+    EXPECT_EQ(s.rxFrames, 4'000'000'000u);
+}
+
+TEST_F(Counters, AnswersOfAnyOtherSizeAreNoCount) {
+    for (std::uint32_t size : {0u, 1u, 2u, 3u, 5u, 7u, 9u, 16u, 0xFFFFFFFFu}) {
+        SCOPED_TRACE(size);
+        s = {};
+        sys.counters.values = {{kOidXmitOk, 123}, {kOidRcvOk, 456}};
+        sys.counters.answerSizes = {{kOidXmitOk, size}, {kOidRcvOk, 8}};
+        QueryTrafficCounters(sys.counters, kGuid, s);
+        EXPECT_EQ(s.txFrames, 0u);
+        EXPECT_EQ(s.rxFrames, 456u);
+    }
+}
+
 TEST_F(Counters, FailedRequestOrDeviceLeavesZero) {
     sys.counters.values = {{kOidRcvOk, 42}};
     QueryTrafficCounters(sys.counters, kGuid, s);

@@ -50,24 +50,13 @@ bool LinkWaitClock::Sleep(std::uint32_t ms) { return link_.Pause(std::chrono::mi
 
 namespace {
 
-using GetAdaptersAddressesFn = decltype(&GetAdaptersAddresses);
-
-GetAdaptersAddressesFn AdaptersAddresses() {
-    static const GetAdaptersAddressesFn fn =
-        fw::SystemProc<GetAdaptersAddressesFn>(L"iphlpapi.dll", "GetAdaptersAddresses");
+AdapterTableQuery AdaptersAddresses() {
+    static const AdapterTableQuery fn = fw::SystemProc<AdapterTableQuery>(L"iphlpapi.dll", "GetAdaptersAddresses");
     return fn;
 }
 
 IpSockAddr Convert(const SOCKET_ADDRESS& a) {
-    IpSockAddr out;
-    if (a.lpSockaddr == nullptr) return out;
-    out.family = a.lpSockaddr->sa_family;
-    if (out.family == AF_INET) {
-        if (a.iSockaddrLength < static_cast<INT>(sizeof(sockaddr_in))) return IpSockAddr{};
-        const auto* in = reinterpret_cast<const sockaddr_in*>(a.lpSockaddr);
-        std::memcpy(out.ipv4, &in->sin_addr, 4);
-    }
-    return out;
+    return SockAddrFromBytes(reinterpret_cast<const std::uint8_t*>(a.lpSockaddr), a.iSockaddrLength);
 }
 
 std::wstring Wide(const wchar_t* text) { return text != nullptr ? std::wstring(text) : std::wstring(); }
@@ -76,10 +65,13 @@ std::wstring Wide(const wchar_t* text) { return text != nullptr ? std::wstring(t
 
 std::uint32_t SystemIpHelper::QueryTable(std::uint32_t& size) {
     ReleaseTable();
-    const GetAdaptersAddressesFn query = AdaptersAddresses();
+    const AdapterTableQuery query = query_ != nullptr ? query_ : AdaptersAddresses();
     if (query == nullptr) return ERROR_PROC_NOT_FOUND;
-    table_.resize((size + sizeof(ULONGLONG) - 1) / sizeof(ULONGLONG));
-    ULONG length = size;
+    // The reported size comes from the system: never trust it to fit in 32-bit sums.
+    const std::uint64_t bytes = AdapterTableBytes(size);
+    if (bytes == 0) return ERROR_NOT_ENOUGH_MEMORY;
+    table_.resize(static_cast<std::size_t>(bytes / sizeof(ULONGLONG)));
+    ULONG length = static_cast<ULONG>(bytes);  // what is there, not what was asked
     const ULONG result = query(AF_UNSPEC, GAA_FLAG_INCLUDE_GATEWAYS, nullptr,
                                reinterpret_cast<PIP_ADAPTER_ADDRESSES>(table_.data()), &length);
     if (result == ERROR_BUFFER_OVERFLOW) size = length;
@@ -87,7 +79,7 @@ std::uint32_t SystemIpHelper::QueryTable(std::uint32_t& size) {
         ReleaseTable();
         return result;
     }
-    next_ = size > 0 ? reinterpret_cast<const IP_ADAPTER_ADDRESSES*>(table_.data()) : nullptr;
+    next_ = reinterpret_cast<const IP_ADAPTER_ADDRESSES*>(table_.data());
     return result;
 }
 
@@ -137,12 +129,15 @@ bool SystemCounterDevice::Open(const std::wstring& path) {
     return static_cast<bool>(device_);
 }
 
-bool SystemCounterDevice::Query(std::uint32_t oid, std::uint64_t& value) {
+bool SystemCounterDevice::Query(std::uint32_t oid, CounterAnswer& answer) {
     if (!device_) return false;
     DWORD returned = 0;
     ULONG in = oid;
-    return DeviceIoControl(device_.get(), kIoctlNdisQueryGlobalStats, &in, sizeof in, &value, sizeof value,
-                           &returned, nullptr) != FALSE;
+    if (!DeviceIoControl(device_.get(), kIoctlNdisQueryGlobalStats, &in, sizeof in, answer.bytes,
+                         sizeof answer.bytes, &returned, nullptr))
+        return false;
+    answer.returned = returned;
+    return true;
 }
 
 void SystemCounterDevice::Close() { device_.reset(); }

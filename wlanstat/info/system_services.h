@@ -45,14 +45,22 @@ private:
     WorkerLink& link_;
 };
 
+// GetAdaptersAddresses' form.
+using AdapterTableQuery = ULONG(WINAPI*)(ULONG family, ULONG flags, PVOID reserved,
+                                         _IP_ADAPTER_ADDRESSES_LH* table, PULONG size);
+
 class SystemIpHelper final : public IpHelper {
 public:
+    // The system's GetAdaptersAddresses, or another function of its form (tests).
+    explicit SystemIpHelper(AdapterTableQuery query = nullptr) : query_(query) {}
+
     std::uint32_t QueryTable(std::uint32_t& size) override;
     bool NextAdapter(std::wstring& adapterName) override;
     void ReadAdapter(IpAdapterEntry& out) override;
     void ReleaseTable() override;
 
 private:
+    AdapterTableQuery query_;
     std::vector<ULONGLONG> table_;  // 8-byte aligned, as the entries need
     const _IP_ADAPTER_ADDRESSES_LH* next_ = nullptr;
     const _IP_ADAPTER_ADDRESSES_LH* current_ = nullptr;
@@ -61,7 +69,7 @@ private:
 class SystemCounterDevice final : public CounterDevice {
 public:
     bool Open(const std::wstring& path) override;
-    bool Query(std::uint32_t oid, std::uint64_t& value) override;
+    bool Query(std::uint32_t oid, CounterAnswer& answer) override;
     void Close() override;
 
 private:

@@ -10,8 +10,9 @@
 #include "wlanstat/ui/panel_state.h"
 
 // DrawText formats used for the two values that may not fit (DT_ flag values).
-inline constexpr unsigned kFitSingleLine = 0x8020;         // SINGLELINE | END_ELLIPSIS
-inline constexpr unsigned kFitSingleLineCentred = 0x8024;  // ... | VCENTER
+// The values come from drivers and services: NOPREFIX keeps an "&" as it is.
+inline constexpr unsigned kFitSingleLine = 0x8820;         // SINGLELINE | END_ELLIPSIS | NOPREFIX
+inline constexpr unsigned kFitSingleLineCentred = 0x8824;  // ... | VCENTER
 
 enum class PanelTextKind { Label, Head, Value };
 

@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr unsigned kNoPrefix = 0x0800;  // DT_NOPREFIX
+
 wlanstat::AdapterStatus FullStatus(int count, int connected) {
     wlanstat::AdapterStatus s = wlanstat::SampleStatus(count, connected);
     s.description = L"Quorix K4100ZT 802.11ac PCIe Adapter";
@@ -114,16 +116,33 @@ TEST(PanelTexts, DescriptionAndSsidAreFittedIntoTheirBoxes) {
     const PanelText* desc = Find(texts, 126, 116);
     ASSERT_NE(desc, nullptr);
     EXPECT_TRUE(desc->fitted);
-    EXPECT_EQ(desc->format, 0x8020u);
+    EXPECT_EQ(desc->format, 0x8020u | kNoPrefix);
     EXPECT_EQ(desc->box.right, 462);  // stops left of the state picture
     EXPECT_EQ(desc->box.bottom, 129);
     const PanelText* ssid = Find(texts, 126, 164);
     ASSERT_NE(ssid, nullptr);
     EXPECT_TRUE(ssid->fitted);
-    EXPECT_EQ(ssid->format, 0x8024u);
+    EXPECT_EQ(ssid->format, 0x8024u | kNoPrefix);
     EXPECT_EQ(ssid->box.right, 324);
     EXPECT_EQ(ssid->box.bottom, 179);
     EXPECT_FALSE(Find(texts, 126, 97)->fitted);
+}
+
+// DrawText would take an "&" as a mnemonic ("AT&T" as "ATT" with T underlined);
+// TextOut draws every character as it is.
+TEST(PanelTexts, EveryValueDrawsAnAmpersandAsItIs) {
+    wlanstat::AdapterStatus s = FullStatus(1, 1);
+    for (std::wstring* v : {&s.description, &s.friendlyName, &s.ssid, &s.bssid, &s.macAddress, &s.ipAddress,
+                            &s.subnetMask, &s.gateway, &s.dhcpServer, &s.dnsServer1, &s.dnsServer2})
+        *v = L"AT&T 5G";
+    int values = 0;
+    for (const PanelText& t : PanelTexts(PANEL_CONNECTED, s)) {
+        if (t.kind != PanelTextKind::Value) continue;
+        ++values;
+        SCOPED_TRACE(t.row);
+        EXPECT_TRUE(!t.fitted || (t.format & kNoPrefix) != 0);
+    }
+    EXPECT_GE(values, 17);
 }
 
 TEST(PanelTexts, ZeroValuesLeaveTheirPlaceEmptyButCountersShowZero) {

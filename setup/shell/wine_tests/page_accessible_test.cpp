@@ -176,3 +176,47 @@ TEST_F(PageReader, APageChangeMovesTheFocusIntoTheNewPageAndReordersTheFrame) {
     EXPECT_TRUE(focusedInside(result()->m_hWnd));
     EXPECT_EQ(reorders(), 1);
 }
+
+namespace {
+
+// The intro page, asked by a screen reader while it is being created: before its
+// initialisation has made the page manager.
+class EarlyAskedIntro : public CIntro {
+public:
+    BOOL OnInitDialog() override {
+        managerBefore = g_pPrevMgr != nullptr;
+        if (fw::ComPtr<IAccessible> acc = msaa::ClientObject(m_hWnd)) {
+            nameBefore = msaa::Name(acc.Get());
+            childrenBefore = msaa::ChildCount(acc.Get());
+        }
+        return CIntro::OnInitDialog();
+    }
+    bool managerBefore = true;
+    std::wstring nameBefore;
+    long childrenBefore = -1;
+};
+
+}  // namespace
+
+TEST(EarlyReader, TheIntroAnswersBeforeThePageManagerExists) {
+    msaa::Apartment apartment;
+    TestApp app;
+    CWnd host;
+    host.Attach(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr));
+    ASSERT_NE(host.m_hWnd, nullptr);
+    app.m_pMainWnd = &host;
+    {
+        EarlyAskedIntro intro;
+        ASSERT_TRUE(intro.Create(IDD_INTRO, &host));
+        EXPECT_FALSE(intro.managerBefore);
+        EXPECT_EQ(intro.nameBefore, L"Quorix K4100ZT 설치를 시작합니다");
+        EXPECT_EQ(intro.childrenBefore, 8);  // four lines, two images, two buttons
+        EXPECT_NE(g_pPrevMgr, nullptr);
+        intro.DestroyWindow();
+    }
+    delete g_pPrevMgr;
+    g_pPrevMgr = nullptr;
+    ::DestroyWindow(host.Detach());
+    app.m_pMainWnd = nullptr;
+    Pump(20);
+}

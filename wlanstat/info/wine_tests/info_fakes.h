@@ -1,5 +1,6 @@
 #pragma once
 // Recording fakes of the system interfaces, for the native tests.
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -187,17 +188,22 @@ public:
     explicit FakeCounters(CallLog& log) : log_(log) {}
     bool openOk = true;
     std::map<std::uint32_t, std::uint64_t> values;  // a missing OID fails
+    // Bytes the driver writes and reports per OID (default 8); it writes the
+    // value's low bytes and leaves the rest of the buffer as it finds it.
+    std::map<std::uint32_t, std::uint32_t> answerSizes;
     std::wstring path;
     bool Open(const std::wstring& p) override {
         log_.push_back("dev.open");
         path = p;
         return openOk;
     }
-    bool Query(std::uint32_t oid, std::uint64_t& value) override {
+    bool Query(std::uint32_t oid, CounterAnswer& answer) override {
         log_.push_back("dev.query");
         auto it = values.find(oid);
         if (it == values.end()) return false;
-        value = it->second;
+        const auto size = answerSizes.find(oid);
+        answer.returned = size == answerSizes.end() ? 8 : size->second;
+        std::memcpy(answer.bytes, &it->second, std::min<std::size_t>(answer.returned, sizeof answer.bytes));
         return true;
     }
     void Close() override { log_.push_back("dev.close"); }

@@ -141,14 +141,61 @@ TEST_F(SystemIp, TooSmallFirstBufferIsRetriedWithTheReportedSize) {
     EXPECT_FALSE(ip.NextAdapter(name));
 }
 
+// GetAdaptersAddresses as a hostile system could answer: the first call asks
+// for `need` bytes, later ones fill the buffer to the size they are told and
+// answer one empty entry.
+struct TableStandIn {
+    static inline ULONG need = 0;
+    static inline std::vector<ULONG> told;
+    static ULONG WINAPI Query(ULONG, ULONG, PVOID, PIP_ADAPTER_ADDRESSES table, PULONG size) {
+        told.push_back(*size);
+        if (told.size() == 1) {
+            *size = need;
+            return ERROR_BUFFER_OVERFLOW;
+        }
+        if (table == nullptr || *size < sizeof(IP_ADAPTER_ADDRESSES)) return ERROR_INVALID_PARAMETER;
+        std::memset(table, 0, *size);
+        return ERROR_SUCCESS;
+    }
+};
+
+TEST(SystemIpSize, TheSecondCallIsToldTheSizeThatWasAllocated) {
+    for (ULONG need : {1001u, 1003u, 1008u}) {
+        SCOPED_TRACE(need);
+        TableStandIn::need = need;
+        TableStandIn::told.clear();
+        SystemIpHelper ip(&TableStandIn::Query);
+        AdapterStatus s;
+        QueryAdapterAddresses(ip, L"{0C99DF9C-2283-41F1-B34F-324AB76F76AC}", s);
+        ASSERT_EQ(TableStandIn::told.size(), 2u);
+        EXPECT_EQ(TableStandIn::told[0], kAdapterTableFirstSize);
+        EXPECT_EQ(TableStandIn::told[1], (need + 7) / 8 * 8);
+    }
+}
+
+TEST(SystemIpSize, AnAbsurdSizeIsNotAskedFor) {
+    for (ULONG need : {0xFFFFFFFFu, 0xFFFFFFF9u, 0x80000000u, 0x01000001u, 0u}) {
+        SCOPED_TRACE(need);
+        TableStandIn::need = need;
+        TableStandIn::told.clear();
+        SystemIpHelper ip(&TableStandIn::Query);
+        std::uint32_t size = kAdapterTableFirstSize;
+        ASSERT_EQ(ip.QueryTable(size), kErrorBufferOverflow);
+        EXPECT_NE(ip.QueryTable(size), 0u);
+        EXPECT_EQ(TableStandIn::told.size(), 1u);
+        std::wstring name;
+        EXPECT_FALSE(ip.NextAdapter(name));
+    }
+}
+
 TEST(SystemCounters, DeviceThatCannotBeOpenedLeavesBothZero) {
     SystemCounterDevice device;
     AdapterStatus s;
     QueryTrafficCounters(device, L"{0C99DF9C-2283-41F1-B34F-324AB76F76AC}", s);
     EXPECT_EQ(s.txFrames, 0u);
     EXPECT_EQ(s.rxFrames, 0u);
-    std::uint64_t v = 5;
-    EXPECT_FALSE(device.Query(kOidXmitOk, v));
+    CounterAnswer answer;
+    EXPECT_FALSE(device.Query(kOidXmitOk, answer));
 }
 
 TEST(SystemText, GuidTextIsWhatStringFromGuid2Writes) {

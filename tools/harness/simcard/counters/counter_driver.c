@@ -4,7 +4,10 @@
  * \\.\{GUID} that answers the NDIS statistics request for frames sent and
  * received, as a network driver does. Each answer grows the count, so a
  * viewer polling once a second sees live numbers. Everything else is
- * refused, so a caller asking with the wrong code or object id fails. */
+ * refused, so a caller asking with the wrong code or object id fails.
+ * The service key's DWORD "ShortAnswers", read at every request, makes it
+ * answer as an older driver does: bit 0 the frames sent, bit 1 the frames
+ * received in 4 bytes, from a 32-bit count. */
 #include <ntddk.h>
 
 #define IOCTL_NDIS_QUERY_GLOBAL_STATS 0x00170002u /* FILE_DEVICE_PHYSICAL_NETCARD, 0, METHOD_OUT_DIRECT */
@@ -21,6 +24,11 @@
 #define RCV_FIRST 6000002000ull
 #define RCV_STEP 2000ull
 #define INTERFACE_OFFSET 100000000ull
+/* A 4-byte answer is the count less this: a 32-bit count that started later.
+ * Its upper half thus differs from the 64-bit count's. */
+#define SHORT_BASE 3000000000ull
+#define SHORT_XMIT 0x1u
+#define SHORT_RCV 0x2u
 
 typedef struct {
     LONG64 xmit;
@@ -29,6 +37,27 @@ typedef struct {
 } COUNTERS;
 
 static DEVICE_OBJECT* devices[MAX_INTERFACES];
+static WCHAR serviceKeyName[256];
+static UNICODE_STRING serviceKey;
+
+/* "ShortAnswers" of the service key; 0 when there is none. */
+static ULONG ShortAnswers(void) {
+    OBJECT_ATTRIBUTES attributes;
+    InitializeObjectAttributes(&attributes, &serviceKey, OBJ_CASE_INSENSITIVE | OBJ_KERNEL_HANDLE, NULL, NULL);
+    HANDLE key;
+    if (!NT_SUCCESS(ZwOpenKey(&key, KEY_READ, &attributes))) return 0;
+    union {
+        KEY_VALUE_PARTIAL_INFORMATION info;
+        UCHAR bytes[sizeof(KEY_VALUE_PARTIAL_INFORMATION) + sizeof(ULONG)];
+    } value;
+    UNICODE_STRING valueName;
+    RtlInitUnicodeString(&valueName, L"ShortAnswers");
+    ULONG length = 0;
+    const NTSTATUS status = ZwQueryValueKey(key, &valueName, KeyValuePartialInformation, &value, sizeof value, &length);
+    ZwClose(key);
+    if (!NT_SUCCESS(status) || value.info.Type != REG_DWORD || value.info.DataLength != sizeof(ULONG)) return 0;
+    return *(const ULONG*)value.info.Data;
+}
 
 static NTSTATUS Complete(IRP* irp, NTSTATUS status, ULONG_PTR information) {
     irp->IoStatus.Status = status;
@@ -54,21 +83,30 @@ static NTSTATUS DispatchControl(DEVICE_OBJECT* device, IRP* irp) {
     const ULONG oid = *(const ULONG*)irp->AssociatedIrp.SystemBuffer;
     LONG64* count;
     LONG64 step;
+    ULONG shortBit;
     if (oid == OID_GEN_XMIT_OK) {
         count = &counters->xmit;
         step = XMIT_STEP;
+        shortBit = SHORT_XMIT;
     } else if (oid == OID_GEN_RCV_OK) {
         count = &counters->rcv;
         step = RCV_STEP;
+        shortBit = SHORT_RCV;
     } else {
         return Complete(irp, STATUS_NOT_SUPPORTED, 0);
     }
-    if (outLength < sizeof(ULONG64) || irp->MdlAddress == NULL) return Complete(irp, STATUS_BUFFER_TOO_SMALL, 0);
+    const BOOLEAN answerShort = (ShortAnswers() & shortBit) != 0;
+    const ULONG size = answerShort ? sizeof(ULONG) : sizeof(ULONG64);
+    if (outLength < size || irp->MdlAddress == NULL) return Complete(irp, STATUS_BUFFER_TOO_SMALL, 0);
     /* The answer travels in the caller's buffer through the request's MDL. */
-    ULONG64* out = MmGetSystemAddressForMdlSafe(irp->MdlAddress, NormalPagePriority);
+    void* out = MmGetSystemAddressForMdlSafe(irp->MdlAddress, NormalPagePriority);
     if (out == NULL) return Complete(irp, STATUS_INSUFFICIENT_RESOURCES, 0);
-    *out = (ULONG64)(InterlockedExchangeAdd64(count, step));
-    return Complete(irp, STATUS_SUCCESS, sizeof(ULONG64));
+    const ULONG64 now = (ULONG64)(InterlockedExchangeAdd64(count, step));
+    if (answerShort)
+        *(ULONG*)out = (ULONG)(now - SHORT_BASE); /* the rest of the buffer stays as the caller left it */
+    else
+        *(ULONG64*)out = now;
+    return Complete(irp, STATUS_SUCCESS, size);
 }
 
 static void RemoveDevices(void) {
@@ -156,13 +194,18 @@ static NTSTATUS AddInterfaces(DRIVER_OBJECT* driver, UNICODE_STRING* serviceKey)
     return index > 0 ? STATUS_SUCCESS : STATUS_INVALID_PARAMETER;
 }
 
-NTSTATUS DriverEntry(DRIVER_OBJECT* driver, UNICODE_STRING* serviceKey) {
+NTSTATUS DriverEntry(DRIVER_OBJECT* driver, UNICODE_STRING* key) {
+    /* Kept for the requests, which read "ShortAnswers" afresh. */
+    serviceKey.Buffer = serviceKeyName;
+    serviceKey.Length = 0;
+    serviceKey.MaximumLength = sizeof serviceKeyName;
+    RtlCopyUnicodeString(&serviceKey, key);
     driver->MajorFunction[IRP_MJ_CREATE] = DispatchOpenClose;
     driver->MajorFunction[IRP_MJ_CLEANUP] = DispatchOpenClose;
     driver->MajorFunction[IRP_MJ_CLOSE] = DispatchOpenClose;
     driver->MajorFunction[IRP_MJ_DEVICE_CONTROL] = DispatchControl;
     driver->DriverUnload = Unload;
-    const NTSTATUS status = AddInterfaces(driver, serviceKey);
+    const NTSTATUS status = AddInterfaces(driver, key);
     if (!NT_SUCCESS(status)) RemoveDevices();
     return status;
 }

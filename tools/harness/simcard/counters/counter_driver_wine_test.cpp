@@ -66,5 +66,52 @@ TEST(CounterDriver, RefusesOtherRequests) {
     CloseHandle(device);
 }
 
+// The service key's "ShortAnswers" for the life of a test; removed after it.
+class ShortAnswers {
+public:
+    explicit ShortAnswers(DWORD bits) {
+        RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Services\\QuorixCounters", 0,
+                      KEY_SET_VALUE, &key_);
+        set = key_ != nullptr && RegSetValueExW(key_, L"ShortAnswers", 0, REG_DWORD,
+                                                reinterpret_cast<const BYTE*>(&bits), sizeof bits) == ERROR_SUCCESS;
+    }
+    ~ShortAnswers() {
+        if (key_ == nullptr) return;
+        RegDeleteValueW(key_, L"ShortAnswers");
+        RegCloseKey(key_);
+    }
+    ShortAnswers(const ShortAnswers&) = delete;
+    ShortAnswers& operator=(const ShortAnswers&) = delete;
+    bool set = false;
+
+private:
+    HKEY key_ = nullptr;
+};
+
+// Told to, it answers the frames received as an older driver does: 4 bytes of
+// a 32-bit count, the rest of the caller's buffer untouched.
+TEST(CounterDriver, AnswersTheReceiveCountInFourBytesWhenTold) {
+    ShortAnswers shortReceive(2);
+    ASSERT_TRUE(shortReceive.set);
+    const HANDLE device = CreateFileW(L"\\\\.\\{5A1C0DE0-9B0A-4C1E-8F3A-2D6B7E81A001}", GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(device, INVALID_HANDLE_VALUE);
+    std::uint64_t value = ~0ull;
+    DWORD returned = 0;
+    ULONG oid = 0x00020102;
+    EXPECT_TRUE(DeviceIoControl(device, 0x00170002, &oid, sizeof oid, &value, sizeof value, &returned, nullptr));
+    EXPECT_EQ(returned, 4u);
+    EXPECT_EQ(value >> 32, 0xFFFFFFFFu);
+    EXPECT_GE(value & 0xFFFFFFFF, 3'000'002'000u);
+    CloseHandle(device);
+
+    // The viewer's counter step takes it as the count it is, beside a whole 8-byte transmit count.
+    const AdapterStatus status = Counters(kFirst);
+    EXPECT_GE(status.txFrames, 5'000'001'000u);
+    EXPECT_LT(status.txFrames, 5'100'000'000u);
+    EXPECT_GE(status.rxFrames, 3'000'002'000u);
+    EXPECT_LT(status.rxFrames, 3'100'000'000u);
+}
+
 }  // namespace
 }  // namespace wlanstat
