@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "wlanstat/info/collection_cycle.h"
-#include "wlanstat/info/info_fakes.h"
+#include "wlanstat/info/wine_tests/info_fakes.h"
 #include "wlanstat/info/value_text.h"
 
 namespace wlanstat::fuzz {
