@@ -218,5 +218,5 @@ TEST(EarlyReader, TheIntroAnswersBeforeThePageManagerExists) {
     g_pPrevMgr = nullptr;
     ::DestroyWindow(host.Detach());
     app.m_pMainWnd = nullptr;
-    Pump(20);
+    PumpPending();
 }
