@@ -130,12 +130,11 @@ run_as() {
     writer_pipe="$work/writer.pipe"
     rm -f "$writer_pipe"; mkfifo "$writer_pipe"
     # (A relative name: Wine's command line would lose the folder's Hangul in the C locale.)
-    (cd "$media/drivers" && exec wine cmd /c "more 2>>dpinst_x64.exe" <"$writer_pipe" >/dev/null 2>&1) &
+    (cd "$media/drivers" && exec wine cmd /c "more 2>>dpinst_x64.exe" <"$writer_pipe" >"$work/writer.out" 2>&1) &
     exec 8>"$writer_pipe"
-    # cmd opens the file as it starts; its Windows command line shows once it runs.
-    local deadline=$((SECONDS + 30))
-    until pgrep -f 'system32.cmd.exe /c more' >/dev/null || [ $SECONDS -ge $deadline ]; do sleep 0.2; done
-    sleep 1
+    # `more` echoes a line only once it runs, that is with the file already open.
+    echo held >&8
+    wait_for 30 grep -q held "$work/writer.out" || fail "$name: nobody holds DPInst open for writing"
   fi
 
   # "다음 >": the installing page while the stand-in is held.
