@@ -45,16 +45,14 @@ set(QUORIX_SIGN ${CMAKE_SOURCE_DIR}/tools/signing/sign.sh)
 
 function(quorix_test_sign target leaf)
   cmake_parse_arguments(A "" "FILE" "" ${ARGN})
-  if(A_FILE)
-    add_custom_command(TARGET ${target} POST_BUILD
-      COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${target}> ${A_FILE}
-      COMMAND bash ${QUORIX_SIGN} --test ${leaf} ${A_FILE}
-      VERBATIM)
-  else()
-    add_custom_command(TARGET ${target} POST_BUILD
-      COMMAND bash ${QUORIX_SIGN} --test ${leaf} $<TARGET_FILE:${target}>
-      VERBATIM)
+  if(NOT A_FILE)
+    set(A_FILE $<TARGET_FILE:${target}>)
   endif()
+  # Copying a file onto itself leaves it as it is.
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${target}> ${A_FILE}
+    COMMAND bash ${QUORIX_SIGN} --test ${leaf} ${A_FILE}
+    VERBATIM)
 endfunction()
 
 function(quorix_library name)

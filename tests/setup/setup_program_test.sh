@@ -68,6 +68,19 @@ finish() {
   kill "$1" 2>/dev/null || true
 }
 
+# Waits up to $2 s for a box beside frame $1, pictures it as $3, checks that
+# trace $4 quotes its text $5, and presses its button at ($6,$7), after which $8
+# installer windows are left; $9 says whose box it is.
+answer_box() {
+  local frame=$1 bound=$2 picture=$3 log=$4 text=$5 x=$6 y=$7 left=$8 whose=$9 box
+  wait_count 2 "$bound" || { fail "$whose showed no box"; return; }
+  box=$(other_window "$frame")
+  wait_still 10 "$box"
+  snap "$box" "$picture"
+  box_said "$log" "$text" || fail "$whose: the box has another text"
+  press_box "$box" "$x" "$y" "$left" || fail "$whose: the box did not close the way it should"
+}
+
 run_as() {
   # $5: the result page expected (success or failure); $6: "quick" skips the
   # second start and the drag; $7 names the run's files (default: the version).
@@ -99,16 +112,8 @@ run_as() {
   # A second start shows only its box and ends; the first stays on its page.
   (cd "$media" && WINEDEBUG=trace+msgbox wine setup.exe >"$work/$name-second.log" 2>&1) &
   local second=$!
-  if wait_count 2 30; then
-    local box
-    box=$(other_window "$frame")
-    wait_still 10 "$box"
-    snap "$box" "$name-2-already-running"
-    box_said "$work/$name-second.log" "$already_running_text" || fail "$name: the second start's box has another text"
-    press_box "$box" 164 57 1 || fail "$name: the second start's box did not close"
-  else
-    fail "$name: the second start showed no box"
-  fi
+  answer_box "$frame" 30 "$name-2-already-running" "$work/$name-second.log" "$already_running_text" 164 57 1 \
+    "$name: the second start"
   wait_exit 15 $second
   kill -0 $second 2>/dev/null && fail "$name: the second start did not end"
   [ "$(pixel_of "$frame" 240 218)" = "CCD6E0" ] || fail "$name: the first installer left its intro"
@@ -186,16 +191,7 @@ run_as() {
 
   # "마침" asks; Yes ends the program.
   click_at "$frame" 471 326
-  if wait_count 2 20; then
-    local ask
-    ask=$(other_window "$frame")
-    wait_still 10 "$ask"
-    snap "$ask" "$name-5-confirm"
-    box_said "$work/$name-first.log" "$confirm_text" || fail "$name: '마침' asked something else"
-    press_box "$ask" 59 57 0 || fail "$name: the installer did not end after Yes"
-  else
-    fail "$name: '마침' did not ask"
-  fi
+  answer_box "$frame" 20 "$name-5-confirm" "$work/$name-first.log" "$confirm_text" 59 57 0 "$name: '마침'"
   wait_exit 30 $first
   kill -0 $first 2>/dev/null && fail "$name: the process did not end"
   finish $first
