@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "tests/support/message_pump.h"
+
 namespace {
 
 // Build outputs arrive as host paths; Wine maps the host root to Z:.
@@ -119,11 +121,7 @@ bool WineMedia::StandInRan() const {
 }
 
 bool WineMedia::WaitForStandIn(DWORD milliseconds) const {
-    for (DWORD waited = 0; waited < milliseconds; waited += 50) {
-        if (StandInRan()) return true;
-        Sleep(50);
-    }
-    return StandInRan();
+    return testpump::WaitUntil([this] { return StandInRan(); }, milliseconds, 50);
 }
 
 std::wstring WineMedia::ReadLog() const {
