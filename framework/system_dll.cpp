@@ -50,15 +50,20 @@ bool SearchFlagsSupported() noexcept {
     return FindSetDefaultDllDirectories() != nullptr;
 }
 
+std::wstring SystemFolder() {
+    wchar_t dir[MAX_PATH];
+    const UINT n = GetSystemDirectoryW(dir, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return {};
+    return std::wstring(dir, n);
+}
+
 HMODULE LoadSystemDll(const wchar_t* name) noexcept {
     // The full path keeps a module of the same name loaded from elsewhere from
     // being handed back; the flag makes the DLL's own dependencies come from
     // System32 as well. Without the flag, the altered search path starts their
     // search in System32, the DLL's folder.
-    wchar_t dir[MAX_PATH];
-    UINT n = GetSystemDirectoryW(dir, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return nullptr;
-    std::wstring path(dir, n);
+    std::wstring path = SystemFolder();
+    if (path.empty()) return nullptr;
     path += L'\\';
     path += name;
     const DWORD flags = SearchFlagsSupported() ? LOAD_LIBRARY_SEARCH_SYSTEM32 : LOAD_WITH_ALTERED_SEARCH_PATH;

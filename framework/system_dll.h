@@ -3,6 +3,8 @@
 // download folder: a DLL planted beside the executable must never be picked up.
 #include <windows.h>
 
+#include <string>
+
 namespace fw {
 
 // How far HardenDllSearch could narrow the process's DLL search.
@@ -26,6 +28,9 @@ void PreloadSystemDlls() noexcept;
 // Whether LoadLibraryExW knows the LOAD_LIBRARY_SEARCH_* flags (Windows 8 and
 // later, Windows 7 with KB2533623).
 bool SearchFlagsSupported() noexcept;
+
+// The System32 folder, without a trailing backslash; empty on failure.
+std::wstring SystemFolder();
 
 // Loads `name` (e.g. L"wlanapi.dll") from the System32 folder, never from the
 // application folder or the search path; its own dependencies come from System32

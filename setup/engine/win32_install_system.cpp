@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/system_dll.h"
 #include "framework/unique_handle.h"
 #include "setup/engine/install_result.h"
 #include "setup/engine/installer_signature.h"
@@ -42,9 +43,8 @@ std::optional<std::uint32_t> Win32InstallSystem::LaunchAndWait(const std::wstrin
     if (image.empty()) return std::nullopt;
     // DPInst finds its package by the absolute /path; its current folder is one a
     // standard user cannot fill with files.
-    std::vector<wchar_t> systemFolder(MAX_PATH, L'\0');
-    const UINT folderLength = GetSystemDirectoryW(systemFolder.data(), MAX_PATH);
-    if (folderLength == 0 || folderLength >= MAX_PATH) return std::nullopt;
+    const std::wstring systemFolder = fw::SystemFolder();
+    if (systemFolder.empty()) return std::nullopt;
 
     // dwFlags stays 0: DPInst decides how to show its own window. Systems before
     // Windows 10 1607 refuse the System32-first request: start without it there.
@@ -52,13 +52,13 @@ std::optional<std::uint32_t> Win32InstallSystem::LaunchAndWait(const std::wstrin
     PROCESS_INFORMATION started{};
     bool created = system32First.Ready() &&
                    CreateProcessW(image.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                                  EXTENDED_STARTUPINFO_PRESENT, nullptr, systemFolder.data(), system32First.Startup(),
+                                  EXTENDED_STARTUPINFO_PRESENT, nullptr, systemFolder.c_str(), system32First.Startup(),
                                   &started);
     if (!created) {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         created = CreateProcessW(image.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                 systemFolder.data(), &startup, &started);
+                                 systemFolder.c_str(), &startup, &started);
     }
     if (!created) return std::nullopt;
     const fw::UniqueHandle process(started.hProcess);

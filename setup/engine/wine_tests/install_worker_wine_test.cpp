@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/system_dll.h"
 #include "framework/unique_handle.h"
 #include "setup/engine/install_result.h"
 #include "setup/engine/wine_tests/probe_codes.h"
@@ -19,12 +20,6 @@ const std::wstring kAllSwitches = L" /q /a /se /sh /f /path ";
 const std::wstring kWin10Switches = L" /q /a /se /f /path ";
 
 std::wstring Quoted(const std::wstring& s) { return L"\"" + s + L"\""; }
-
-std::wstring SystemFolder() {
-    wchar_t folder[MAX_PATH] = {};
-    GetSystemDirectoryW(folder, MAX_PATH);
-    return folder;
-}
 
 struct VersionCase {
     const wchar_t* wineVersion;
@@ -44,7 +39,7 @@ TEST_P(SupportedWindows, LaunchesStandInWithExactLineAndPostsSuccess) {
                                       (v.withSh ? kAllSwitches : kWin10Switches) +
                                       Quoted(media.Root() + L"\\drivers\\" + v.package);
     // Whatever folder setup was started from, DPInst runs in one no standard user can fill.
-    EXPECT_EQ(media.ReadLog(), L"command line: " + expectedLine + L"\r\ndirectory: " + SystemFolder() + L"\r\n");
+    EXPECT_EQ(media.ReadLog(), L"command line: " + expectedLine + L"\r\ndirectory: " + fw::SystemFolder() + L"\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Wine, SupportedWindows,

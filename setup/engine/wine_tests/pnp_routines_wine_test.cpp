@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/system_dll.h"
 #include "setup/engine/installer_signature.h"
 #include "setup/engine/pnp_routines.h"
 #include "setup/engine/win32_install_system.h"
@@ -54,10 +55,8 @@ TEST(Win32InstallSystemUnderWine, StartsNothingMissingOrUnsigned) {
     std::wstring missing = L"\"C:\\no such folder\\dpinst_x64.exe\" /q";
     EXPECT_FALSE(system.LaunchAndWait(L"C:\\no such folder\\dpinst_x64.exe", missing).has_value());
     // Wine's cmd.exe carries no signature: it would exit 258 if it ran.
-    wchar_t cmdPath[MAX_PATH] = {};
-    GetSystemDirectoryW(cmdPath, MAX_PATH);
     std::wstring cmd = L"cmd.exe /c exit 258";
-    EXPECT_FALSE(system.LaunchAndWait(std::wstring(cmdPath) + L"\\cmd.exe", cmd).has_value());
+    EXPECT_FALSE(system.LaunchAndWait(fw::SystemFolder() + L"\\cmd.exe", cmd).has_value());
 }
 
 // Between the check and the start nobody may change, replace or move the file.
