@@ -139,7 +139,7 @@ int CAnimatedPicture::CreateCanvas(int width, int height) {
     WindowDc dc(m_hWnd);
     if (dc.Get() == nullptr) return 0;
     AnimationPlayback& play = *m_playback;
-    std::lock_guard hold(play.canvasLock);
+    picture::CanvasHold hold(play.canvasLock);
     if (!play.canvas.Create(dc.Get(), width, height)) return 0;
     play.canvasSize = SIZE{width, height};
     play.backgroundColor = kCanvasBackground;
@@ -158,7 +158,7 @@ int CAnimatedPicture::Play() {
     if (!m_stillPicture) return 0;
     AnimationPlayback& play = *m_playback;
     {
-        std::lock_guard hold(play.canvasLock);
+        picture::CanvasHold hold(play.canvasLock);
         const RECT area{0, 0, m_pictureSize.cx, m_pictureSize.cy};
         picture::FillWithColour(play.canvas.Dc(), area, play.backgroundColor);
         if (!picture::RenderPicture(m_stillPicture.Get(), play.canvas.Dc(), area)) return 0;
@@ -225,7 +225,7 @@ void CAnimatedPicture::ReleaseAll() {
     m_stillPicture.Reset();
     play.frames.clear();
     {
-        std::lock_guard hold(play.canvasLock);
+        picture::CanvasHold hold(play.canvasLock);
         play.canvas.Reset();
         play.canvasSize = SIZE{0, 0};
     }
@@ -242,8 +242,8 @@ void CAnimatedPicture::ReleaseAll() {
 void CAnimatedPicture::OnPaint() {
     CPaintDC dc(this);
     AnimationPlayback& play = *m_playback;
-    std::unique_lock hold(play.canvasLock, AnimationPlayback::kPaintPatience);
-    if (!hold.owns_lock() || !play.canvas) return;
+    picture::CanvasHold hold(play.canvasLock, AnimationPlayback::kPaintPatience);
+    if (!hold.Held() || !play.canvas) return;
     int x = 0;
     if (m_centerInMainWindow) {
         CWinApp* app = AfxGetApp();
@@ -264,6 +264,6 @@ void CAnimatedPicture::OnDestroy() {
 
 COLORREF CAnimatedPicture::CanvasPixel(int x, int y) {
     AnimationPlayback& play = *m_playback;
-    std::lock_guard hold(play.canvasLock);
+    picture::CanvasHold hold(play.canvasLock);
     return play.canvas ? GetPixel(play.canvas.Dc(), x, y) : CLR_INVALID;
 }

@@ -1,4 +1,5 @@
 #include "setup/picture/animation_loop.h"
+#include "setup/picture/canvas_hold.h"
 
 #include <gtest/gtest.h>
 
@@ -146,6 +147,30 @@ TEST(RunAnimation, OutOfRangeStartAndEmptyList) {
     RunAnimation(host, current);
     EXPECT_EQ(current, 0u);
     EXPECT_EQ(host.log.at(1), "render 0");
+}
+
+// The canvas is let go only after the holder's GDI batch is flushed, and a
+// hold that timed out flushes nothing.
+std::vector<std::string> g_holdLog;
+struct RecordingMutex {
+    void lock() { g_holdLog.push_back("lock"); }
+    bool try_lock_for(std::chrono::milliseconds) { return lockable && (lock(), true); }
+    void unlock() { g_holdLog.push_back("unlock"); }
+    bool lockable = true;
+};
+void RecordFlush() { g_holdLog.push_back("flush"); }
+
+TEST(CanvasHold, FlushesBeforeItLetsGo) {
+    RecordingMutex mutex;
+    { FlushingHold<RecordingMutex, RecordFlush> hold(mutex); }
+    EXPECT_EQ(g_holdLog, (std::vector<std::string>{"lock", "flush", "unlock"}));
+    g_holdLog.clear();
+    mutex.lockable = false;
+    {
+        FlushingHold<RecordingMutex, RecordFlush> hold(mutex, std::chrono::milliseconds(5));
+        EXPECT_FALSE(hold.Held());
+    }
+    EXPECT_TRUE(g_holdLog.empty());
 }
 
 }  // namespace

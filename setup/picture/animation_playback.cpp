@@ -17,23 +17,23 @@ void AnimationPlayback::Run() {
 }
 
 void AnimationPlayback::FillCanvas() {
-    std::lock_guard hold(canvasLock);
+    CanvasHold hold(canvasLock);
     if (canvas) FillWithColour(canvas.Dc(), RECT{0, 0, canvasSize.cx, canvasSize.cy}, backgroundColor);
 }
 
 void AnimationPlayback::FillBackground(const FrameRect& rect) {
-    std::lock_guard hold(canvasLock);
+    CanvasHold hold(canvasLock);
     if (canvas) FillWithColour(canvas.Dc(), ToRect(rect), backgroundColor);
 }
 
 void AnimationPlayback::SaveArea(const FrameRect& rect) {
-    std::lock_guard hold(canvasLock);
+    CanvasHold hold(canvasLock);
     if (!canvas || !saved.Create(canvas.Dc(), rect.width, rect.height)) return;
     BitBlt(saved.Dc(), 0, 0, rect.width, rect.height, canvas.Dc(), rect.left, rect.top, SRCCOPY);
 }
 
 void AnimationPlayback::RestoreArea(const FrameRect& rect) {
-    std::lock_guard hold(canvasLock);
+    CanvasHold hold(canvasLock);
     if (canvas) BitBlt(canvas.Dc(), rect.left, rect.top, rect.width, rect.height, saved.Dc(), 0, 0, SRCCOPY);
     saved.Reset();
 }
@@ -42,7 +42,7 @@ bool AnimationPlayback::RenderFrame(std::size_t index) {
     const GifFrame& frame = frames[index];
     if (!frame.picture) return false;
     shownFrame.store(static_cast<std::uint32_t>(index));
-    std::lock_guard hold(canvasLock);
+    CanvasHold hold(canvasLock);
     return canvas && RenderPicture(frame.picture.Get(), canvas.Dc(), ToRect(frame.info.rect));
 }
 

@@ -15,9 +15,13 @@
 #include "framework/com_ptr.h"
 #include "framework/unique_handle.h"
 #include "setup/picture/animation_loop.h"
+#include "setup/picture/canvas_hold.h"
 #include "setup/picture/memory_canvas.h"
 
 namespace picture {
+
+// The canvas lock, flushing this thread's GDI batch before it is let go.
+using CanvasHold = FlushingHold<std::timed_mutex, GdiFlush>;
 
 struct GifFrame {
     fw::ComPtr<IPicture> picture;

@@ -4,6 +4,15 @@
 
 namespace picture {
 
+namespace {
+
+void WriteU16(std::span<std::uint8_t> out, std::size_t pos, std::int32_t value) noexcept {
+    out[pos] = static_cast<std::uint8_t>(value & 0xFF);
+    out[pos + 1] = static_cast<std::uint8_t>((value >> 8) & 0xFF);
+}
+
+}  // namespace
+
 bool GifWalk::SkipBlock() noexcept {
     const auto length = BlockLength(data_, position_);
     if (!length) return false;
@@ -66,6 +75,7 @@ std::optional<FrameCut> GifWalk::ExtractFrameStream() noexcept {
     const bool image = KindHere() == GifBlockKind::Image;
     if (!SkipBlock()) return std::nullopt;  // also proves the image descriptor fits
     if (image) {
+        cut.image = block;
         cut.info.rect = {ReadU16(data_, block + 1), ReadU16(data_, block + 3),
                          ReadU16(data_, block + 5), ReadU16(data_, block + 7)};
     } else {
@@ -96,6 +106,14 @@ bool WriteFrameStream(Bytes data, const GifScreen& screen, const FrameCut& cut,
     std::memcpy(out.data(), data.data(), prologue);
     std::memcpy(out.data() + prologue, data.data() + cut.start, cut.end - cut.start);
     out[prologue + (cut.end - cut.start)] = 0x3B;
+    if (cut.image) {
+        // Screen of the frame's size; the image at its origin.
+        const std::size_t descriptor = prologue + (*cut.image - cut.start);
+        WriteU16(out, 6, cut.info.rect.width);
+        WriteU16(out, 8, cut.info.rect.height);
+        WriteU16(out, descriptor + 1, 0);
+        WriteU16(out, descriptor + 3, 0);
+    }
     return true;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // Cutting a GIF into frames, each of which becomes a self-contained single-frame
 // GIF: the source's header, screen descriptor and global colour table, the
-// frame's own blocks, and a trailer.
+// frame's own blocks, and a trailer. Each stream's logical screen is the frame
+// itself, with the image at 0, 0: decoders disagree on how big a picture is
+// whose image is smaller than its screen, and this way every one agrees.
 #include "setup/picture/gif_blocks.h"
 
 #include <cstddef>
@@ -31,6 +33,7 @@ struct FrameCut {
     GifFrameInfo info;
     std::size_t start = 0;
     std::size_t end = 0;
+    std::optional<std::size_t> image;  // source offset of its image descriptor
 };
 
 // A parse position over the source bytes.

@@ -123,22 +123,31 @@ TEST(GifFrames, StreamIsPrologueFrameBlocksAndTrailer) {
                         .GraphicControl(10).Image(1, 1, 1, 1).Trailer().bytes;
     const auto cuts = Cuts(gif);
     ASSERT_EQ(cuts.size(), 2u);
-    // The comment and application extension between the control block and the
-    // image travel with the frame.
-    const Vec first = StreamOf(gif, cuts[0]);
+    // The source's bytes: its prologue, the frame's own blocks (the comment and
+    // application extension between the control block and the image travel with
+    // the frame) and a trailer; but the logical screen is the frame's size and
+    // the image sits at its origin, so every decoder sizes it alike.
     const std::size_t prologue = 13 + 6;
-    EXPECT_EQ(Vec(first.begin(), first.begin() + prologue), Vec(gif.begin(), gif.begin() + prologue));
-    EXPECT_EQ(Vec(first.begin() + prologue, first.end() - 1),
-              Vec(gif.begin() + static_cast<long>(cuts[0].start), gif.begin() + static_cast<long>(cuts[0].end)));
-    EXPECT_EQ(first.back(), 0x3B);
+    for (const FrameCut& cut : cuts) {
+        Vec want(gif.begin(), gif.begin() + prologue);
+        want.insert(want.end(), gif.begin() + static_cast<long>(cut.start), gif.begin() + static_cast<long>(cut.end));
+        want.push_back(0x3B);
+        want[6] = static_cast<std::uint8_t>(cut.info.rect.width);
+        want[8] = static_cast<std::uint8_t>(cut.info.rect.height);
+        ASSERT_TRUE(cut.image.has_value());
+        const std::size_t descriptor = prologue + (*cut.image - cut.start);
+        want[descriptor + 1] = want[descriptor + 3] = 0;
+        const Vec stream = StreamOf(gif, cut);
+        EXPECT_EQ(stream, want);
+        // Itself a one-frame GIF that fills its screen.
+        EXPECT_EQ(CountFrames(stream, Screen(stream)), 1u);
+        EXPECT_EQ(Cuts(stream).at(0).info.rect, (FrameRect{0, 0, cut.info.rect.width, cut.info.rect.height}));
+    }
     EXPECT_EQ(cuts[0].start, prologue);
     EXPECT_EQ(cuts[1].start, cuts[0].end);
-    EXPECT_EQ(first.size(), prologue + (cuts[0].end - cuts[0].start) + 1);
-    // The second frame stream is itself a one-frame GIF.
-    const Vec second = StreamOf(gif, cuts[1]);
-    EXPECT_EQ(CountFrames(second, Screen(second)), 1u);
+    EXPECT_EQ(cuts[1].info.rect, (FrameRect{1, 1, 1, 1}));
 
-    Vec tooShort(first.size() - 1);
+    Vec tooShort(StreamOf(gif, cuts[0]).size() - 1);
     EXPECT_FALSE(WriteFrameStream(gif, Screen(gif), cuts[0], tooShort));
 }
 

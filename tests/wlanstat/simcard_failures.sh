@@ -44,9 +44,10 @@ echo "# no interface" | apply
 check "no interface: no adapter" face_is no-interface < <(no_adapter_face)
 
 echo "== the connection"
-whole "fail connection 1168" | apply
-check "current-connection query fails: connected, nothing else known" \
-  face_is connection-fails "${counter_masks[@]}" < <(connected_face "" "" "" "" "")
+# Windows 11 24H2 without location consent: access denied for this query alone.
+whole "fail connection 5" | apply
+check "current-connection query refused: all but the SSID and BSSID" \
+  face_is connection-fails "${counter_masks[@]}" < <(connected_face "$eth" "" "" 40 -58)
 
 echo "== the channel"
 adapter "rssi -58" | apply

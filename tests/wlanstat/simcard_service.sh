@@ -40,6 +40,20 @@ check "the handle granted in the same cycle (${gap:-no} ms after the refusal)" t
 close_viewer
 keep_log service-started
 
+echo "== a wait hint of weeks"
+# The service's hint is an outside value: the wait still ends by its 15 s time-out.
+printf '%s\n' "service demand 300 4000000000" "$adapter" | card
+install_card
+new_log
+start_viewer || finish
+wait_line 20 "$log" 'WlanSvc start pending'
+wait_line 30 "$log" 'WlanOpenHandle 0$'
+wait_still 5 "$main"
+check "connected face after the time-out, not weeks" face_is service-long-hint "${counter_masks[@]}" \
+  < <(connected_face "$eth" "Quorix Home" 02:1A:2B:3C:4D:5E 40 -58)
+close_viewer
+keep_log service-long-hint
+
 echo "== never running"
 printf '%s\n' "service demand never 500" "$adapter" | card
 install_card

@@ -60,10 +60,13 @@ void QueryAdapterStatus(InfoPlatform& p, SharedSelection& selection, AdapterStat
         return;
     }
     status.connected = 1;
+    // Windows 11 24H2 refuses the association (it reveals the BSSID) to programs
+    // without location consent; the rest is no location data and still shows.
     ConnectionInfo connection;
-    if (!p.wlan.QueryConnection(shown, connection)) return;
-    status.ssid = SsidText(connection.ssid, connection.ssidLength, p.ansi);
-    status.bssid = MacText(connection.bssid);
+    if (p.wlan.QueryConnection(shown, connection)) {
+        status.ssid = SsidText(connection.ssid, connection.ssidLength, p.ansi);
+        status.bssid = MacText(connection.bssid);
+    }
     status.channel = QueryChannel(p.wlan, shown);
     QueryTrafficCounters(p.counters, guidText, status);
     std::int32_t rssi = 0;

@@ -94,13 +94,17 @@ TEST_F(Cycle, SignalQueryFailingLeavesRssi0) {
     EXPECT_EQ(s.ssid, L"HomeNet");
 }
 
-TEST_F(Cycle, ConnectionQueryFailingLeavesConnectedAndNothingElse) {
-    sys.wlan.connectionOk = false;
+TEST_F(Cycle, ConnectionQueryFailingLeavesOnlySsidAndBssidEmpty) {
     Run();
-    AdapterStatus want;
-    want.interfaceCount = 2;
-    want.connected = 1;
+    AdapterStatus want = s;
+    want.ssid.clear();
+    want.bssid.clear();
+    s = {};
+    sys.wlan.connectionOk = false;  // e.g. access denied without location consent
+    Run();
     EXPECT_EQ(s, want);
+    EXPECT_EQ(s.connected, 1);
+    EXPECT_EQ(s.channel, 149u);
     EXPECT_EQ(sys.log.back(), "wlan.close");
 }
 

@@ -16,8 +16,9 @@ int StartAndWait(ServiceControl& scm, WaitClock& clock) {
     if (!scm.QueryStatus(state)) return 0;
     const std::uint32_t t0 = clock.Ticks();
     while (state.currentState != kServiceRunning) {
-        if (clock.Ticks() - t0 >= kServiceStartTimeoutMs) return 0;
-        if (!clock.Sleep(state.waitHint)) return 0;
+        const std::uint32_t elapsed = clock.Ticks() - t0;
+        if (elapsed >= kServiceStartTimeoutMs) return 0;
+        if (!clock.Sleep(ServiceWaitPauseMs(state.waitHint, elapsed))) return 0;
         if (!scm.QueryStatus(state)) return 0;
     }
     return 1;

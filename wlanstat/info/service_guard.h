@@ -7,7 +7,18 @@ namespace wlanstat {
 
 inline constexpr std::uint32_t kServiceRunning = 4;
 inline constexpr std::uint32_t kServiceStartTimeoutMs = 15000;
+inline constexpr std::uint32_t kServiceWaitFloorMs = 50;
 inline constexpr const wchar_t* kWlanServiceName = L"WlanSvc";
+
+// The pause before the next status query, `elapsed` ms into the wait: the
+// service's hint, but at least the floor (a hint of 0 would poll the manager
+// back to back) and never past the time-out (a service's hint is an outside
+// value: 4,000,000,000 ms would stall the viewer for weeks).
+constexpr std::uint32_t ServiceWaitPauseMs(std::uint32_t hint, std::uint32_t elapsed) noexcept {
+    const std::uint32_t left = elapsed < kServiceStartTimeoutMs ? kServiceStartTimeoutMs - elapsed : 0;
+    const std::uint32_t pause = hint < kServiceWaitFloorMs ? kServiceWaitFloorMs : hint;
+    return pause < left ? pause : left;
+}
 
 struct ServiceState {
     std::uint32_t currentState = 0;

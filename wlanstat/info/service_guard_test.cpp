@@ -61,12 +61,22 @@ TEST_F(Guard, OneMillisecondShortOfTheTimeOutStillWaits) {
     EXPECT_EQ(sys.clock.sleeps, (std::vector<std::uint32_t>{14999, 1}));
 }
 
-TEST_F(Guard, ZeroWaitHintPollsWithoutPausingUntilTimeOut) {
+TEST_F(Guard, WaitHintIsBoundedByAFloorAndTheTimeOut) {
+    // A hint of 0 pauses the floor, not a busy loop: 300 queries in 15 s.
     sys.scm.states = {{1, 0}, {2, 0}};
-    sys.clock.ticksPerCall = 1;  // only the passing of tick time ends the wait
+    sys.clock.ticksPerCall = 1;  // so that a busy loop ends too
     EXPECT_EQ(Run(), 0);
-    for (std::uint32_t ms : sys.clock.sleeps) EXPECT_EQ(ms, 0u);
-    EXPECT_GE(sys.clock.sleeps.size(), 7000u);
+    EXPECT_LE(sys.clock.sleeps.size(), 15000 / kServiceWaitFloorMs);
+    EXPECT_EQ(sys.clock.sleeps.front(), kServiceWaitFloorMs);
+    sys.clock.ticksPerCall = 0;
+    // A hint of weeks sleeps only to the time-out, then looks once more.
+    for (std::uint32_t hint : {4000000000u, 0xFFFFFFFFu}) {
+        sys.clock.sleeps.clear();
+        sys.scm.queries = 0;
+        sys.scm.states = {{1, 0}, {2, 200}, {2, hint}, {kServiceRunning, 0}};
+        EXPECT_EQ(Run(), 1);
+        EXPECT_EQ(sys.clock.sleeps, (std::vector<std::uint32_t>{200, 14800}));
+    }
 }
 
 TEST_F(Guard, TickCounterWrapDoesNotEndTheWaitEarly) {

@@ -6,10 +6,14 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
 #include "framework/app.h"
+#include "setup/picture/gif_frames.h"
+#include "setup/picture/memory_canvas.h"
+#include "setup/picture/picture_decoder.h"
 #include "setup/picture/wine_tests/gif_test_builder.h"
 #include "tests/support/message_pump.h"
 
@@ -84,6 +88,39 @@ std::vector<std::uint8_t> SolidBmp(int width, int height, COLORREF colour) {
     return file;
 }
 
+// The program's own animation, as linked into this test.
+std::vector<std::uint8_t> Resource246() {
+    HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(246), L"GIF");
+    const auto* data = static_cast<const std::uint8_t*>(LockResource(LoadResource(nullptr, found)));
+    return data ? std::vector<std::uint8_t>(data, data + SizeofResource(nullptr, found)) : std::vector<std::uint8_t>{};
+}
+
+// A stream decoded and drawn at its own size: that size and its pixels, top-down.
+struct Drawn {
+    SIZE size{0, 0};
+    std::vector<std::uint32_t> pixels;
+};
+Drawn DecodeAndDraw(const std::vector<std::uint8_t>& stream) {
+    Drawn out;
+    auto picture = picture::DecodeOwned(picture::OlePictureDecoder, ToGlobal(stream), static_cast<LONG>(stream.size()));
+    if (!picture) return out;
+    HDC screen = GetDC(nullptr);
+    out.size = picture::PixelSize(picture.Get(), screen);
+    picture::MemoryCanvas canvas;
+    if (canvas.Create(screen, out.size.cx, out.size.cy)) {
+        const RECT all{0, 0, out.size.cx, out.size.cy};
+        picture::FillWithColour(canvas.Dc(), all, kCanvasBackground);
+        picture::RenderPicture(picture.Get(), canvas.Dc(), all);
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), out.size.cx, -out.size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        out.pixels.resize(static_cast<std::size_t>(out.size.cx) * out.size.cy);
+        GetDIBits(canvas.Dc(), static_cast<HBITMAP>(GetCurrentObject(canvas.Dc(), OBJ_BITMAP)), 0,
+                  static_cast<UINT>(out.size.cy), out.pixels.data(), &info, DIB_RGB_COLORS);
+    }
+    ReleaseDC(nullptr, screen);
+    return out;
+}
+
 // A hidden parent holding a static control 1178 bound to the picture.
 class PictureTest : public ::testing::Test {
 protected:
@@ -132,6 +169,41 @@ TEST_F(PictureTest, Resource246LoadsFifteenFramesOnA315x83Canvas) {
     EXPECT_EQ(picture_.FrameInfo(0).rect, (picture::FrameRect{0, 0, 315, 83}));
     // Before playing, the canvas shows the menu colour.
     EXPECT_EQ(picture_.CanvasPixel(5, 5), GetSysColor(COLOR_MENU));
+}
+
+TEST_F(PictureTest, EachFrameOf246DecodesToExactlyItsFrame) {
+    // How big a decoder makes a GIF whose image is smaller than its screen is
+    // not settled: Wine's makes it the image's size, older ones the screen's.
+    // Each frame stream's screen is the frame itself, so both agree; and where
+    // the decoder sizes by the image, it draws what the source's layout draws.
+    const std::vector<std::uint8_t> gif = Resource246();
+    const auto screen = picture::ReadScreen(gif);
+    ASSERT_TRUE(screen.has_value());
+    picture::GifWalk walk(gif, *screen);
+    int frames = 0, smaller = 0, screenSized = 0;
+    while (auto cut = walk.ExtractFrameStream()) {
+        const picture::FrameRect r = cut->info.rect;
+        std::vector<std::uint8_t> stream(picture::FrameStreamLength(*screen, *cut));
+        ASSERT_TRUE(picture::WriteFrameStream(gif, *screen, *cut, stream));
+        // As the source lays the frame out: its screen, the image at its offset.
+        std::vector<std::uint8_t> source(gif.begin(), gif.begin() + static_cast<long>(screen->FirstBlock()));
+        source.insert(source.end(), gif.begin() + static_cast<long>(cut->start), gif.begin() + static_cast<long>(cut->end));
+        source.push_back(0x3B);
+
+        const Drawn mended = DecodeAndDraw(stream), original = DecodeAndDraw(source);
+        EXPECT_EQ(mended.size.cx, r.width) << "frame " << frames;
+        EXPECT_EQ(mended.size.cy, r.height) << "frame " << frames;
+        if (original.size.cx == r.width && original.size.cy == r.height) {
+            EXPECT_EQ(mended.pixels, original.pixels) << "frame " << frames;
+        } else {
+            ++screenSized;
+        }
+        smaller += r.width < screen->width || r.height < screen->height;
+        ++frames;
+    }
+    EXPECT_EQ(frames, 15);
+    EXPECT_EQ(smaller, 14);
+    std::printf("this decoder sizes %d of %d sub-image frames by the logical screen\n", screenSized, smaller);
 }
 
 TEST_F(PictureTest, PlayBeforeAnyLoadDoesNothing) {
