@@ -85,7 +85,7 @@ answer_box() {
 # +process trace, unescaped.
 started_apps() {
   perl -CSD -ne 'next unless /CreateProcessInternalW app L"((?:[^"\\]|\\.)*)"/; my $s = $1;
-    $s =~ s/\\(?:[xu]([0-9a-fA-F]{4})|(.))/defined $1 ? chr hex $1 : $2/ge; print "$s\n"' "$work/$1-first.log"
+    $s =~ s/\\(?:[xu]?([0-9a-fA-F]{4})|(.))/defined $1 ? chr hex $1 : $2/ge; print "$s\n"' "$work/$1-first.log"
 }
 
 run_as() {
