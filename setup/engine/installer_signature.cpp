@@ -50,15 +50,15 @@ std::wstring SignerOrganisation(const TrustProcs& procs, HANDLE state) {
     return std::wstring(name.data());
 }
 
-// Whether both handles are open on one file: the same volume and file id. The
-// 128-bit id where the system has it (Windows 8 and later), else the 64-bit index.
-// (FILE_ID_INFO and its class, which the Windows 7 headers we build against lack.)
+// FILE_ID_INFO and its class, which the Windows 7 headers we build against lack.
 struct FileIdInfo128 {
     ULONGLONG VolumeSerialNumber;
     BYTE FileId[16];
 };
 constexpr auto kFileIdInfo = static_cast<FILE_INFO_BY_HANDLE_CLASS>(18);
 
+// Whether both handles are open on one file: the same volume and file id. The
+// 128-bit id where the system has it (Windows 8 and later), else the 64-bit index.
 bool SameFile(HANDLE a, HANDLE b) {
     FileIdInfo128 idA{}, idB{};
     if (GetFileInformationByHandleEx(a, kFileIdInfo, &idA, sizeof idA) &&
