@@ -35,11 +35,11 @@ std::optional<std::uint32_t> Win32InstallSystem::LaunchAndWait(const std::wstrin
     // Setup runs elevated from a folder that any program of the user may write to:
     // hold the file from the check until the process exists, so that the file
     // checked is the file that starts, and start it by its resolved path.
-    const fw::UniqueHandle installer = OpenInstallerLocked(installerPath);
-    if (!installer || CheckInstallerSignature(installer.get(), installerPath) != InstallerTrust::Genuine) {
+    const LockedInstaller installer = OpenInstallerLocked(installerPath);
+    if (!installer || CheckInstallerSignature(installer.Content(), installerPath) != InstallerTrust::Genuine) {
         return std::nullopt;
     }
-    const std::wstring image = ResolvedPath(installer.get());
+    const std::wstring image = ResolvedPath(installer.Content());
     if (image.empty()) return std::nullopt;
     // DPInst finds its package by the absolute /path; its current folder is one a
     // standard user cannot fill with files.

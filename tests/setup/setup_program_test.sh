@@ -81,6 +81,13 @@ answer_box() {
   press_box "$box" "$x" "$y" "$left" || fail "$whose: the box did not close the way it should"
 }
 
+# The application names run $1's setup passed to CreateProcessW, from Wine's
+# +process trace, unescaped.
+started_apps() {
+  perl -CSD -ne 'next unless /CreateProcessInternalW app L"((?:[^"\\]|\\.)*)"/; my $s = $1;
+    $s =~ s/\\(?:[xu]?([0-9a-fA-F]{4})|(.))/defined $1 ? chr hex $1 : $2/ge; print "$s\n"' "$work/$1-first.log"
+}
+
 run_as() {
   # $5: the result page expected (success or failure); $6: "quick" skips the
   # second start and the drag; $7 names the run's files (default: the version).
@@ -96,7 +103,7 @@ run_as() {
   echo "$exit_code" > "$media/drivers/dpinst.exit"
   wine reg add 'HKCU\Software\Wine\AppDefaults\setup.exe' /v Version /d "$version" /f >/dev/null 2>&1
 
-  (cd "$media" && WINEDEBUG=trace+msgbox,trace+setupapi wine setup.exe >"$work/$name-first.log" 2>&1) &
+  (cd "$media" && WINEDEBUG=trace+msgbox,trace+setupapi,trace+process wine setup.exe >"$work/$name-first.log" 2>&1) &
   local first=$!
   wait_count 1 60 || { fail "$name: no installer window"; finish $first; return; }
   local frame
@@ -191,6 +198,10 @@ run_as() {
     fail "$name: the stand-in did not record: $expected"
     cat "$media/drivers/dpinst.log" 2>/dev/null
   fi
+  # Started by its drive path, not the \\?\ form its held handle resolves to
+  # (on Windows, the image path DPInst would see of itself).
+  started_apps "$name" | grep -qxF "$wmedia\drivers\dpinst_x64.exe" ||
+    { fail "$name: DPInst was not started by its drive path"; started_apps "$name"; }
   fi
 
   # "마침" asks; Yes ends the program.

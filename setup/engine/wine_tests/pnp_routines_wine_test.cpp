@@ -70,7 +70,7 @@ TEST(Win32InstallSystemUnderWine, HeldInstallerCannotBeChangedOrMoved) {
         ASSERT_TRUE(file);
     }
     {
-        const fw::UniqueHandle held = engine::OpenInstallerLocked(path);
+        const engine::LockedInstaller held = engine::OpenInstallerLocked(path);
         ASSERT_TRUE(held);
         EXPECT_FALSE(fw::UniqueHandle(
             CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)));
