@@ -43,11 +43,11 @@ goto :eof
 echo == win32: the framework and wlanstat (i386)
 rem A machine that cannot start i386 programs runs none of this group: each counts as failed.
 win32\framework_test\framework_test.exe --gtest_list_tests >nul 2>&1
-if errorlevel 1 (
-  echo NOT RUN: this machine cannot start i386 programs, so each win32 test counts as failed.
-  for /d %%t in ("%~dp0win32\*") do set /a failed+=1
-  goto :eof
-)
+if not errorlevel 1 goto win32_runs
+echo NOT RUN: this machine cannot start i386 programs, so each win32 test counts as failed.
+for /d %%t in (win32\*) do set /a failed+=1
+goto :eof
+:win32_runs
 call :test win32 harness_probe_test "--gtest_filter=-Harness.ThePrefixMapsTheKoreanAndDialogFontsToBaekmuk"
 call :test win32 framework_test ""
 rem Left out: cases that expect a machine without a wireless interface or WLAN service, as Wine is.
