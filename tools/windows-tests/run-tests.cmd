@@ -6,7 +6,8 @@ rem Each test executable counts once: passed when it exits 0. Its output goes to
 rem results\<group>-<test>.log and is shown here when it fails. The last line is
 rem "N passed, N failed".
 setlocal EnableExtensions
-cd /d "%~dp0"
+set pack=%~dp0
+cd /d "%pack%"
 set passed=0
 set failed=0
 set groups=%1
@@ -60,13 +61,13 @@ goto :eof
 
 rem :test GROUP NAME "GTEST ARGUMENTS", run in the test's own folder.
 :test
-set log=%~dp0results\%1-%2.log
-if not exist "%~dp0%1\%2\%2.exe" (
+set log=%pack%results\%1-%2.log
+if not exist "%pack%%1\%2\%2.exe" (
   echo [FAILED] %1 %2: not in the pack
   set /a failed+=1
   goto :eof
 )
-pushd "%~dp0%1\%2"
+pushd "%pack%%1\%2"
 %2.exe %~3 >"%log%" 2>&1
 set code=%errorlevel%
 popd
