@@ -5,7 +5,11 @@
 #   quorix_native_test(name SOURCES ... [LIBS ...])
 #       GoogleTest executable for the host tree, run under ASan and UBSan
 #   quorix_wine_test(name SOURCES ... [LIBS ...] [RC file.rc] [TIMEOUT s])
-#       GoogleTest executable for a Windows tree, run by ctest under Wine
+#       GoogleTest executable for a Windows tree, run by ctest under Wine; it and
+#       its files make one folder of the Windows test pack (tools/windows-tests.sh)
+#   quorix_test_files(test [NAME path]... [FILES path...])
+#       build outputs a Windows test starts or copies: each NAME reaches the test
+#       as a compile definition of the path; all are packed beside it
 #   quorix_program(name SOURCES ... [LIBS ...] [RC file.rc] [SIGNER leaf|none])
 #       Windows GUI program: static, -municode, -mwindows; in test trees signed
 #       with a test key (default test-release-leaf), as release media is
@@ -93,6 +97,21 @@ function(quorix_wine_test name)
   if(A_TIMEOUT)
     set_tests_properties(${name} PROPERTIES TIMEOUT ${A_TIMEOUT})
   endif()
+  # What the pack copies for this test: the executable, then its files.
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/windows-tests/${name}.files
+       CONTENT "$<TARGET_FILE:${name}>\n$<GENEX_EVAL:$<JOIN:$<TARGET_PROPERTY:${name},QUORIX_TEST_FILES>,\n>>\n")
+endfunction()
+
+function(quorix_test_files test)
+  cmake_parse_arguments(A "" "" "FILES" ${ARGN})
+  set(pairs ${A_UNPARSED_ARGUMENTS})
+  while(pairs)
+    list(POP_FRONT pairs define path)
+    target_compile_definitions(${test} PRIVATE ${define}="${path}")
+    list(APPEND A_FILES ${path})
+  endwhile()
+  set_property(TARGET ${test} APPEND PROPERTY QUORIX_TEST_FILES ${A_FILES})
+  set_tests_properties(${test} PROPERTIES REQUIRED_FILES "${A_FILES}")
 endfunction()
 
 function(quorix_program name)

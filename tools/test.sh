@@ -24,6 +24,8 @@ for t in "${trees[@]}"; do
   xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset "$t" -j2 || status=1
 done
 [ -x tools/fuzz.sh ] && { bash tools/fuzz.sh || status=1; }
+# The Windows test pack, run by Wine's cmd as a person runs it on Windows.
+bash tests/windows_pack.sh || status=1
 # Two release builds from the same tree in different folders ship the same bytes.
 bash tools/reproducible.sh || status=1
 exit $status

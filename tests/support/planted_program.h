@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "framework/unique_handle.h"
+#include "tests/support/build_output.h"
 #include "tests/support/message_pump.h"
 
 namespace plant {
@@ -29,17 +30,8 @@ inline const std::vector<std::wstring> kNames = {
     L"winmm",    L"comctl32", L"windowscodecs",
 };
 
-// A path of the build machine as Wine sees it.
-inline std::wstring FromHost(const char* path) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, path, -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n > 0 ? n : 1), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, path, -1, wide.data(), n);
-    wide.resize(wide.size() - 1);
-    for (auto& c : wide) {
-        if (c == L'/') c = L'\\';
-    }
-    return L"Z:" + wide;
-}
+// A build output: beside this test in the Windows test pack, else in the build tree.
+inline std::wstring FromHost(const char* path) { return testfiles::BuildOutput(path); }
 
 inline std::wstring Join(const std::wstring& dir, const std::wstring& name) { return dir + L"\\" + name; }
 

@@ -7,6 +7,10 @@
 #                         DPInst stand-in, so that setup's signer check passes
 #   test-other-leaf       another organisation: a DPInst it signs must be refused
 #   test-release-leaf     signs release media when no vendor key is given
+#   test-stray-root and test-stray-microsoft-leaf
+#                         the same organisation under a root that is never
+#                         imported anywhere: a DPInst it signs must be refused
+#                         where the root is checked (Windows; Wine accepts it)
 set -euo pipefail
 cd "$(dirname "$0")/test-keys"
 work=$(mktemp -d)
@@ -56,4 +60,6 @@ issue test-root "/O=Quorix TEST ONLY/CN=Quorix TEST Root - not trusted anywhere"
 issue test-microsoft-leaf "/C=US/O=Microsoft Corporation/OU=Quorix TEST ONLY - not Microsoft/CN=Microsoft Corporation" leaf_ext test-root
 issue test-other-leaf "/C=KR/O=Other Vendor TEST ONLY/CN=Other Vendor TEST ONLY" leaf_ext test-root
 issue test-release-leaf "/C=KR/O=Quorix TEST ONLY/CN=Quorix TEST release signing - not for distribution" leaf_ext test-root
+issue test-stray-root "/O=Quorix TEST ONLY/CN=Quorix TEST stray root - never imported" root_ext
+issue test-stray-microsoft-leaf "/C=US/O=Microsoft Corporation/OU=Quorix TEST ONLY - not Microsoft/CN=Microsoft Corporation" leaf_ext test-stray-root
 echo "test keys written to $PWD"

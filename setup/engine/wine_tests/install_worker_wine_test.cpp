@@ -13,6 +13,7 @@
 #include "setup/engine/install_result.h"
 #include "setup/engine/wine_tests/probe_codes.h"
 #include "setup/engine/wine_tests/wine_media.h"
+#include "tests/support/under_wine.h"
 
 namespace {
 
@@ -89,6 +90,16 @@ TEST(InstallWorkerUnderWine, StartsNoDpinstButMicrosoftsIntactOne) {
     }
 }
 
+// Only Windows checks the root: Wine accepts a chain whose root no store holds
+// (which is why the test root can stand in for Microsoft's here), so there the
+// stray root's stand-in starts, and on Windows it must not.
+TEST(InstallWorkerUnderWine, StartsNoDpinstWhoseRootNoOneTrusts) {
+    WineMedia media(L"stray", L"win10", StandIn::StrayRoot);
+    const bool rootChecked = !testfiles::UnderWine();
+    EXPECT_EQ(media.RunProbe(), static_cast<int>(rootChecked ? INSTALL_RESULT_FAILED : INSTALL_RESULT_SUCCESS));
+    EXPECT_EQ(media.StandInRan(), !rootChecked);
+}
+
 TEST(InstallWorkerUnderWine, StartsNoDpinstThatSomeoneIsWriting) {
     WineMedia media(L"locked", L"win7");
     // Another process holds it open for writing at the moment of launch.
@@ -97,6 +108,18 @@ TEST(InstallWorkerUnderWine, StartsNoDpinstThatSomeoneIsWriting) {
     ASSERT_TRUE(writer);
     EXPECT_EQ(media.RunProbe(), static_cast<int>(INSTALL_RESULT_FAILED));
     EXPECT_FALSE(media.StandInRan());
+    // Nor does the system itself start a file open for writing (Wine refuses).
+    std::wstring line = L"\"" + media.StandInPath() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    const BOOL ran = CreateProcessW(media.StandInPath().c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                    media.Root().c_str(), &startup, &started);
+    EXPECT_FALSE(ran) << "the system started a program that another process is writing";
+    if (ran) {
+        const fw::UniqueHandle process(started.hProcess), thread(started.hThread);
+        WaitForSingleObject(process.get(), 20000);
+    }
     writer.reset();
     EXPECT_EQ(media.RunProbe(), static_cast<int>(INSTALL_RESULT_SUCCESS));
 }

@@ -2,21 +2,12 @@
 
 #include <string>
 
+#include "tests/support/build_output.h"
 #include "tests/support/message_pump.h"
 
 namespace {
 
-// Build outputs arrive as host paths; Wine maps the host root to Z:.
-std::wstring FromHost(const char* path) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, path, -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, path, -1, wide.data(), n);
-    wide.resize(static_cast<size_t>(n - 1));
-    for (auto& c : wide) {
-        if (c == L'/') c = L'\\';
-    }
-    return L"Z:" + wide;
-}
+using testfiles::BuildOutput;
 
 void WriteFileText(const std::wstring& path, const std::string& text) {
     fw::UniqueHandle h(
@@ -63,6 +54,7 @@ const char* StandInFile(StandIn standIn) {
     switch (standIn) {
         case StandIn::Unsigned: return QX_DPINST_UNSIGNED_EXE;
         case StandIn::Foreign: return QX_DPINST_FOREIGN_EXE;
+        case StandIn::StrayRoot: return QX_DPINST_STRAY_ROOT_EXE;
         case StandIn::Signed:
         case StandIn::Altered: return QX_DPINST_EXE;
         case StandIn::None: break;
@@ -83,9 +75,9 @@ WineMedia::WineMedia(const std::wstring& name, const wchar_t* wineVersion, Stand
     for (const wchar_t* package : {L"Win7X64", L"Win7X86", L"Win81X64", L"Win81X86", L"Win10X64", L"Win10X86"}) {
         CreateDirectoryW((root_ + L"\\drivers\\" + package).c_str(), nullptr);
     }
-    CopyFileW(FromHost(QX_PROBE_EXE).c_str(), (root_ + L"\\" + exeName_).c_str(), FALSE);
+    CopyFileW(BuildOutput(QX_PROBE_EXE).c_str(), (root_ + L"\\" + exeName_).c_str(), FALSE);
     if (const char* file = StandInFile(standIn)) {
-        CopyFileW(FromHost(file).c_str(), StandInPath().c_str(), FALSE);
+        CopyFileW(BuildOutput(file).c_str(), StandInPath().c_str(), FALSE);
         // Inside the code, well past the headers: covered by the signed digest.
         if (standIn == StandIn::Altered) FlipByte(StandInPath(), 0x600);
     }

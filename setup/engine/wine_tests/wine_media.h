@@ -16,6 +16,7 @@ enum class StandIn {
     Signed,    // signed by the test leaf whose organisation is "Microsoft Corporation"
     Unsigned,
     Foreign,   // validly signed by another organisation
+    StrayRoot, // signed as Microsoft's under a root that no store holds
     Altered,   // the signed one with one byte changed after signing
 };
 
