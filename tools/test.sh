@@ -29,7 +29,7 @@ if [ "${trees[1]}" = wlanstat-x64 ]; then
   echo "test: this machine's kernel cannot run 32-bit programs, so wlanstat's tests"
   echo "test: ran as x86-64 builds under Wine's 64-bit loader (build/wlanstat-x64):"
   echo "test: $(names wlanstat-x64 | xargs), the simulated card in system32."
-  echo "test: ran on the i386 build, which they only read: $(names win32 -L no_wine | xargs)."
+  echo "test: ran on the i386 build, starting none of it: $(names win32 -L no_wine | xargs)."
   echo "test: not run: every test as i386 (the card in syswow64 among them);"
   echo "test: $(comm -23 <(names win32 -LE no_wine) <(names wlanstat-x64) | xargs) as i386 only (x86-64 in win64)."
   echo "test: ============================================================"
