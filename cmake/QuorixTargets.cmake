@@ -38,6 +38,14 @@ if(QUORIX_RELEASE AND QUORIX_WINDOWS)
   add_link_options(-s -Wl,--no-insert-timestamp)
 endif()
 
+# The viewer's trees: win32 (what ships) and wlanstat-x64 (the same sources and
+# tests as x86-64, run where Wine cannot start i386 programs).
+if(QUORIX_TREE STREQUAL "win32" OR QUORIX_TREE STREQUAL "wlanstat-x64")
+  set(QUORIX_VIEWER_TREE ON)
+else()
+  set(QUORIX_VIEWER_TREE OFF)
+endif()
+
 set(QUORIX_WARNINGS -Wall -Wextra -Werror)
 
 # Test trees sign their programs with the repository's test keys; release media
@@ -132,8 +140,9 @@ function(quorix_program name)
   target_link_options(${name} PRIVATE -municode -mwindows)
   # The framework's wWinMain (and the start-up hardening beside it) lives in a
   # library, but the start-up code asks for it only after the libraries have been
-  # scanned: make the program ask first. Test executables do without both.
-  if(QUORIX_TREE STREQUAL "win32")
+  # scanned: make the program ask first (i386 names carry the stdcall decoration).
+  # Test executables do without both.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     target_link_options(${name} PRIVATE -Wl,-u,_wWinMain@16)
   else()
     target_link_options(${name} PRIVATE -Wl,-u,wWinMain)

@@ -3,13 +3,14 @@
 # driver as an auto-start kernel service whose devices answer as \\.\{GUID} for
 # each GUID given, and Wine's own ndis service disabled so that it does not hold
 # those names. Quick and idempotent: the same call again changes nothing.
-# The driver is built by the win32 tree (QUORIX_COUNTER_DRIVER overrides where).
+# The driver is built by the viewer's tree (QUORIX_WIN32_BUILD, default build/win32;
+# QUORIX_COUNTER_DRIVER overrides where).
 # Usage: install-counters.sh PREFIX {GUID}...
 set -euo pipefail
 [ $# -ge 2 ] || { echo "usage: $0 PREFIX {GUID}..." >&2; exit 2; }
 prefix=$1; shift
 here=$(cd "$(dirname "$0")" && pwd)
-driver=${QUORIX_COUNTER_DRIVER:-$here/../../../build/win32/tools/harness/simcard/counters/quorix_counters.sys}
+driver=${QUORIX_COUNTER_DRIVER:-${QUORIX_WIN32_BUILD:-$here/../../../build/win32}/tools/harness/simcard/counters/quorix_counters.sys}
 [ -f "$driver" ] || { echo "install-counters: no $driver (build the win32 tree)" >&2; exit 1; }
 [ $# -le 8 ] || { echo "install-counters: at most 8 interfaces" >&2; exit 2; }
 for guid in "$@"; do

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the simulated card's WLAN side into a Wine prefix: our wlanapi.dll
-# in the 32-bit system folder (loaded as native in place of Wine's), our
-# "WlanSvc" service beside it, and SCENARIO_FILE as what they answer from (kept
-# where it is: a test may rewrite it while a program runs). README.md says more.
-# Usage: install-wlan.sh PREFIX SCENARIO_FILE   (binaries: QUORIX_WIN32_BUILD,
-#                                                default build/win32)
+# in the system folder of its architecture (syswow64 for i386, system32 for
+# x86-64; loaded as native in place of Wine's), our "WlanSvc" service beside it,
+# and SCENARIO_FILE as what they answer from (kept where it is: a test may
+# rewrite it while a program runs). README.md says more.
+# Usage: install-wlan.sh PREFIX SCENARIO_FILE   (binaries: QUORIX_WIN32_BUILD, the
+#                                                viewer's tree, default build/win32)
 set -euo pipefail
 [ $# -eq 2 ] || { echo "usage: $0 PREFIX SCENARIO_FILE" >&2; exit 2; }
 here=$(cd "$(dirname "$0")" && pwd)
@@ -18,14 +19,22 @@ for f in wlanapi.dll simcard_wlansvc.exe simcard_tool.exe; do
 done
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 "$root/tools/harness/make-prefix.sh" "$prefix"
-system=$prefix/drive_c/windows/syswow64
+# A program looks for system DLLs in the folder of its own architecture: the
+# PE header's machine field says which one the stand-ins are built for.
+header=$(od -An -tu4 -j 60 -N 4 "$bin/wlanapi.dll" | tr -d ' ')
+case $(od -An -tx2 -j $((header + 4)) -N 2 "$bin/wlanapi.dll" | tr -d ' ') in
+  014c) folder=syswow64 ;;
+  8664) folder=system32 ;;
+  *) echo "install-wlan: $bin/wlanapi.dll is neither i386 nor x86-64" >&2; exit 1 ;;
+esac
+system=$prefix/drive_c/windows/$folder
 # A running program may have the old ones mapped: replace, never overwrite.
 for f in wlanapi.dll simcard_wlansvc.exe; do
   cmp -s "$bin/$f" "$system/$f" || cp --remove-destination "$bin/$f" "$system/$f"
 done
 # Wine maps the Unix root to Z:.
 status=0
-wine "$bin/simcard_tool.exe" install "Z:${scenario//\//\\}" 'C:\windows\syswow64\simcard_wlansvc.exe' || status=$?
+wine "$bin/simcard_tool.exe" install "Z:${scenario//\//\\}" 'C:\windows\'"$folder"'\simcard_wlansvc.exe' || status=$?
 case $status in
   0) ;;
   # A service that Wine will not stop ends with the prefix: install while no

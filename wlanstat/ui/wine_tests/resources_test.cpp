@@ -74,7 +74,11 @@ TEST(Resources, MenuStringManifestAndVersion) {
     ASSERT_GT(::LoadStringW(::GetModuleHandleW(nullptr), IDS_ABOUT_MENU_ITEM, text, 64), 0);
     EXPECT_STREQ(text, L"LinkView 정보(&A)...");
 
+#ifdef _WIN64
+    ExpectManifest("amd64");  // the x86-64 test build
+#else
     ExpectManifest("x86");
+#endif
     ExpectVersion(L"Quorix WiFi 상태보기");
 }
 
