@@ -16,7 +16,10 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 mkdir -p "$screens"
 simcard=$root/tools/harness/simcard
 devices_tool=$root/build/win64/tools/harness/simcard/devices/simcard_devices.exe
-card_tool=$root/build/win32/tools/harness/simcard/wlan/simcard_tool.exe
+viewer_tree=${QUORIX_WIN32_BUILD:-$root/build/win32}
+card_tool=$viewer_tree/tools/harness/simcard/wlan/simcard_tool.exe
+# The i386 viewer, or where this kernel cannot run it, the x86-64 build (tools/run.sh).
+viewer_runs() { "$root/tools/harness/i386-support.sh" || [ "$(basename "$viewer_tree")" = wlanstat-x64 ]; }
 
 # xvfb-run hands the server's cookie over in a file of its own making.
 headless() { [[ "${XAUTHORITY:-}" == */xvfb-run.* ]]; }
@@ -67,7 +70,7 @@ run_setup() {
 run_wlanstat() {
   [ -f "$media/wlanstat.exe" ] || return 0
   echo "== wlanstat.exe"
-  if ! "$root/tools/harness/i386-support.sh"; then
+  if ! viewer_runs; then
     echo "  NOT RUN: this machine cannot run 32-bit programs, so Wine cannot start the i386 viewer"
     return 0
   fi
@@ -100,8 +103,8 @@ install_card() {
   "$simcard/install-devices.sh" "$WINEPREFIX"
   # The card's node is removed on Windows 10 only: setup runs as Windows 10.
   wine reg add 'HKCU\Software\Wine\AppDefaults\setup.exe' /v Version /d win10 /f >/dev/null 2>&1
-  # The WLAN side (stand-in DLL and service, helper) is i386, for the i386 viewer.
-  "$root/tools/harness/i386-support.sh" || { echo "  no 32-bit support here: the card's WLAN side is not installed"; return 0; }
+  # The WLAN side (stand-in DLL and service, helper) has the viewer's width.
+  viewer_runs || { echo "  no 32-bit support here: the card's WLAN side is not installed"; return 0; }
   mkdir -p "$root/build"
   cp "$simcard/demo.scenario" "$root/build/demo.scenario"
   "$simcard/install-wlan.sh" "$WINEPREFIX" "$root/build/demo.scenario"
