@@ -72,7 +72,8 @@ bool SameFile(HANDLE a, HANDLE b) {
            infoA.nFileIndexLow == infoB.nFileIndexLow;
 }
 
-// One of the file's resolved names in the \\?\ form; empty where the lookup fails.
+// One of the file's resolved names in the \\?\ form (a drive name unless `flags`
+// ask for another volume form); empty where the lookup fails.
 std::wstring FinalName(HANDLE file, DWORD flags) {
     std::vector<wchar_t> buffer(MAX_PATH, L'\0');
     for (int tries = 0; tries < 2; ++tries) {
@@ -150,8 +151,11 @@ InstallerTrust CheckInstallerSignature(HANDLE file, const std::wstring& path) {
 std::wstring ResolvedPath(HANDLE file) {
     // The normalized name can fail where the open worked (a volume without a drive
     // letter, some RAM disks and user-mode file systems, an unreadable folder on
-    // the way to a share): then the name as opened, also with links resolved.
-    return LaunchName(FinalName(file, FILE_NAME_NORMALIZED), FinalName(file, FILE_NAME_OPENED));
+    // the way to a share): then the name as opened, also with links resolved. A
+    // volume without a drive letter has no DOS name at all: its GUID path names it.
+    std::wstring opened = FinalName(file, FILE_NAME_OPENED);
+    if (opened.empty()) opened = FinalName(file, FILE_NAME_OPENED | VOLUME_NAME_GUID);
+    return LaunchName(FinalName(file, FILE_NAME_NORMALIZED), opened);
 }
 
 }  // namespace engine
