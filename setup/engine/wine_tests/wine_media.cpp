@@ -1,5 +1,6 @@
 #include "setup/engine/wine_tests/wine_media.h"
 
+#include <cstdio>
 #include <string>
 
 #include "tests/support/build_output.h"
@@ -139,9 +140,14 @@ ProcessHandle WineMedia::StartProbe(const std::wstring& cwd) const {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &startup,
-                        &started)) {
-        return ProcessHandle();
+    // A start can fail once in a fresh prefix (seen under Wine's cmd, right after
+    // the copy): say so and try again; a probe that never starts still fails the test.
+    for (int tries = 1; !CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                        dir.c_str(), &startup, &started);
+         ++tries) {
+        std::fprintf(stderr, "the probe did not start (error %lu, try %d)\n", GetLastError(), tries);
+        if (tries == 3) return ProcessHandle();
+        Sleep(200);
     }
     CloseHandle(started.hThread);
     return ProcessHandle(started.hProcess);
