@@ -6,11 +6,9 @@
 #include <softpub.h>
 // clang-format on
 
-#include <cstring>
 #include <vector>
 
 #include "framework/system_dll.h"
-#include "setup/engine/installer_launch.h"
 
 namespace engine {
 
@@ -50,72 +48,7 @@ std::wstring SignerOrganisation(const TrustProcs& procs, HANDLE state) {
     return std::wstring(name.data());
 }
 
-// FILE_ID_INFO and its class, which the Windows 7 headers we build against lack.
-struct FileIdInfo128 {
-    ULONGLONG VolumeSerialNumber;
-    BYTE FileId[16];
-};
-constexpr auto kFileIdInfo = static_cast<FILE_INFO_BY_HANDLE_CLASS>(18);
-
-// Whether both handles are open on one file: the same volume and file id. The
-// 128-bit id where the system has it (Windows 8 and later), else the 64-bit index.
-bool SameFile(HANDLE a, HANDLE b) {
-    FileIdInfo128 idA{}, idB{};
-    if (GetFileInformationByHandleEx(a, kFileIdInfo, &idA, sizeof idA) &&
-        GetFileInformationByHandleEx(b, kFileIdInfo, &idB, sizeof idB)) {
-        return idA.VolumeSerialNumber == idB.VolumeSerialNumber &&
-               std::memcmp(&idA.FileId, &idB.FileId, sizeof idA.FileId) == 0;
-    }
-    BY_HANDLE_FILE_INFORMATION infoA{}, infoB{};
-    return GetFileInformationByHandle(a, &infoA) && GetFileInformationByHandle(b, &infoB) &&
-           infoA.dwVolumeSerialNumber == infoB.dwVolumeSerialNumber && infoA.nFileIndexHigh == infoB.nFileIndexHigh &&
-           infoA.nFileIndexLow == infoB.nFileIndexLow;
-}
-
-// One of the file's resolved names in the \\?\ form (a drive name unless `flags`
-// ask for another volume form); empty where the lookup fails.
-std::wstring FinalName(HANDLE file, DWORD flags) {
-    std::vector<wchar_t> buffer(MAX_PATH, L'\0');
-    for (int tries = 0; tries < 2; ++tries) {
-        const DWORD length =
-            GetFinalPathNameByHandleW(file, buffer.data(), static_cast<DWORD>(buffer.size()), flags | VOLUME_NAME_DOS);
-        if (length == 0) return {};
-        if (length < buffer.size()) return std::wstring(buffer.data(), length);
-        buffer.assign(length + 1, L'\0');
-    }
-    return {};
-}
-
 }  // namespace
-
-LockedInstaller OpenInstallerLocked(const std::wstring& path) {
-    // No FILE_SHARE_WRITE or FILE_SHARE_DELETE: the open fails while anyone writes,
-    // and nobody may write, rename or delete the file while we hold it.
-    LockedInstaller installer;
-    installer.file.reset(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                     FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    FILE_ATTRIBUTE_TAG_INFO tag{};
-    if (!installer.file || GetFileType(installer.file.get()) != FILE_TYPE_DISK ||
-        !GetFileInformationByHandleEx(installer.file.get(), FileAttributeTagInfo, &tag, sizeof tag)) {
-        return {};
-    }
-    switch (InstallerOpenFor(tag.FileAttributes, tag.ReparseTag)) {
-        case InstallerOpen::Refuse: return {};
-        case InstallerOpen::Plain: return installer;
-        case InstallerOpen::Reopen: break;
-    }
-    // A compressed or deduplicated file reads as its filter serves it, as the loader
-    // will read it: open it once more, following the reparse point, and hold both.
-    // Its name cannot change while the first handle lives, and the second must be
-    // the very same file (volume and file id), not wherever a filter sends us.
-    installer.content.reset(
-        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!installer.content || GetFileType(installer.content.get()) != FILE_TYPE_DISK ||
-        !SameFile(installer.file.get(), installer.content.get())) {
-        return {};
-    }
-    return installer;
-}
 
 InstallerTrust CheckInstallerSignature(HANDLE file, const std::wstring& path) {
     const TrustProcs& procs = Procs();
@@ -146,16 +79,6 @@ InstallerTrust CheckInstallerSignature(HANDLE file, const std::wstring& path) {
     data.dwStateAction = WTD_STATEACTION_CLOSE;
     procs.verify(noUser, &action, &data);
     return verdict;
-}
-
-std::wstring ResolvedPath(HANDLE file) {
-    // The normalized name can fail where the open worked (a volume without a drive
-    // letter, some RAM disks and user-mode file systems, an unreadable folder on
-    // the way to a share): then the name as opened, also with links resolved. A
-    // volume without a drive letter has no DOS name at all: its GUID path names it.
-    std::wstring opened = FinalName(file, FILE_NAME_OPENED);
-    if (opened.empty()) opened = FinalName(file, FILE_NAME_OPENED | VOLUME_NAME_GUID);
-    return LaunchName(FinalName(file, FILE_NAME_NORMALIZED), opened);
 }
 
 }  // namespace engine

@@ -5,9 +5,11 @@
 #include "framework/system_dll.h"
 #include "framework/unique_handle.h"
 #include "setup/engine/install_result.h"
+#include "setup/engine/installer_hold.h"
 #include "setup/engine/installer_signature.h"
 #include "setup/engine/pnp_routines.h"
 #include "setup/engine/system32_first.h"
+#include "setup/engine/win32_installer_files.h"
 
 namespace engine {
 
@@ -35,11 +37,12 @@ std::optional<std::uint32_t> Win32InstallSystem::LaunchAndWait(const std::wstrin
     // Setup runs elevated from a folder that any program of the user may write to:
     // hold the file from the check until the process exists, so that the file
     // checked is the file that starts, and start it by its resolved path.
-    const LockedInstaller installer = OpenInstallerLocked(installerPath);
-    if (!installer || CheckInstallerSignature(installer.Content(), installerPath) != InstallerTrust::Genuine) {
+    Win32InstallerFiles files(installerPath);
+    const std::optional<InstallerOpenAs> held = HoldInstaller(files);
+    if (!held || CheckInstallerSignature(files.Handle(*held), installerPath) != InstallerTrust::Genuine) {
         return std::nullopt;
     }
-    const std::wstring image = ResolvedPath(installer.Content());
+    const std::wstring image = InstallerLaunchName(files, *held);
     if (image.empty()) return std::nullopt;
     // DPInst finds its package by the absolute /path; its current folder is one a
     // standard user cannot fill with files.

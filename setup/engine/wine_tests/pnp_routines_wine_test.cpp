@@ -6,9 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "framework/system_dll.h"
-#include "setup/engine/installer_signature.h"
+#include "setup/engine/installer_hold.h"
 #include "setup/engine/pnp_routines.h"
 #include "setup/engine/win32_install_system.h"
+#include "setup/engine/win32_installer_files.h"
 #include "tools/harness/simcard/devices/simcard_nodes.h"
 
 namespace {
@@ -70,8 +71,8 @@ TEST(Win32InstallSystemUnderWine, HeldInstallerCannotBeChangedOrMoved) {
         ASSERT_TRUE(file);
     }
     {
-        const engine::LockedInstaller held = engine::OpenInstallerLocked(path);
-        ASSERT_TRUE(held);
+        engine::Win32InstallerFiles held(path);
+        ASSERT_TRUE(engine::HoldInstaller(held));
         EXPECT_FALSE(fw::UniqueHandle(
             CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)));
         EXPECT_FALSE(DeleteFileW(path.c_str()));
@@ -85,10 +86,12 @@ TEST(Win32InstallSystemUnderWine, HeldInstallerCannotBeChangedOrMoved) {
         fw::UniqueHandle writer(
             CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(writer);
-        EXPECT_FALSE(engine::OpenInstallerLocked(path));
+        engine::Win32InstallerFiles files(path);
+        EXPECT_FALSE(engine::HoldInstaller(files));
     }
     // A folder is no program.
-    EXPECT_FALSE(engine::OpenInstallerLocked(std::wstring(temp)));
+    engine::Win32InstallerFiles folder{std::wstring(temp)};
+    EXPECT_FALSE(engine::HoldInstaller(folder));
     DeleteFileW(path.c_str());
 }
 
