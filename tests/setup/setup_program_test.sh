@@ -11,9 +11,13 @@
 # another organisation, one with a changed byte, and one that another process
 # holds open for writing never run, and the failure page follows.
 # Needs a display (ctest runs under xvfb-run).
-# Usage: setup_program_test.sh SETUP_EXE DPINST_X64_EXE PREFIX WORKDIR DEVICES_EXE [MSAA_PROBE_EXE]
+# Once more from a drive that answers as a FAT32 stick or a CD does on Windows
+# (fat_volume_launcher loads a hook into setup that refuses the file-information
+# classes FAT, exFAT and CDFS refuse), and DPInst must still start.
+# Usage: setup_program_test.sh SETUP_EXE DPINST_X64_EXE PREFIX WORKDIR DEVICES_EXE [MSAA_PROBE_EXE
+#        [FAT_LAUNCHER_EXE FAT_HOOK_DLL]]
 set -uo pipefail
-setup_exe=$1 dpinst_exe=$2 prefix=$3 work=$4 devices_exe=$5 probe=${6:-}
+setup_exe=$1 dpinst_exe=$2 prefix=$3 work=$4 devices_exe=$5 probe=${6:-} fat_launcher=${7:-} fat_hook=${8:-}
 # shellcheck source=tests/support/program_lib.sh
 source "$(dirname "$0")/../support/program_lib.sh"
 program_start "$prefix"
@@ -103,7 +107,16 @@ run_as() {
   echo "$exit_code" > "$media/drivers/dpinst.exit"
   wine reg add 'HKCU\Software\Wine\AppDefaults\setup.exe' /v Version /d "$version" /f >/dev/null 2>&1
 
-  (cd "$media" && WINEDEBUG=trace+msgbox,trace+setupapi,trace+process wine setup.exe >"$work/$name-first.log" 2>&1) &
+  if [ -n "${fat_drive:-}" ]; then
+    # The media is the root of drive $fat_drive, whose answers the hook plays.
+    ln -sfn "$media" "$WINEPREFIX/dosdevices/$fat_drive:"
+    rm -rf "$work/fat-hook"; mkdir -p "$work/fat-hook"
+    cp "$fat_hook" "$work/fat-hook/fat_volume_hook.dll"  # it logs beside itself
+    (cd "$media" && WINEDEBUG=trace+msgbox,trace+setupapi,trace+process wine "$fat_launcher" "${fat_drive^}:\\setup.exe" \
+      "$(winepath -w "$work/fat-hook/fat_volume_hook.dll")" >"$work/$name-first.log" 2>&1) &
+  else
+    (cd "$media" && WINEDEBUG=trace+msgbox,trace+setupapi,trace+process wine setup.exe >"$work/$name-first.log" 2>&1) &
+  fi
   local first=$!
   wait_count 1 60 || { fail "$name: no installer window"; finish $first; return; }
   local frame
@@ -149,6 +162,11 @@ run_as() {
     wait_for 30 grep -q held "$work/writer.out" || fail "$name: nobody holds DPInst open for writing"
   fi
 
+  if [ -n "${fat_drive:-}" ]; then
+    wait_for 60 grep -q "fat volume: modelled" "$work/$name-first.log" ||
+      { fail "$name: the drive does not answer as FAT does"; grep "fat volume" "$work/$name-first.log"; }
+  fi
+
   # "다음 >": the installing page while the stand-in is held.
   touch "$media/drivers/dpinst.hold"
   click_at "$frame" 391 326
@@ -191,6 +209,7 @@ run_as() {
     [ -f "$media/drivers/dpinst.log" ] && fail "$name: DPInst ran on an unsupported Windows"
   else
   wmedia=$(winepath -w "$media" 2>/dev/null)
+  [ -n "${fat_drive:-}" ] && wmedia="${fat_drive^}:"
   expected="command line: \"$wmedia\\drivers\\dpinst_x64.exe\" $switches /path \"$wmedia\\drivers\\$package\""
   if grep -qxF "$expected"$'\r' "$media/drivers/dpinst.log" 2>/dev/null || grep -qxF "$expected" "$media/drivers/dpinst.log" 2>/dev/null; then
     sed 's/^/  dpinst stand-in: /' "$media/drivers/dpinst.log"
@@ -290,6 +309,12 @@ expect_list_request win10
 devices --without-card
 run_as win10 0 Win10X64 "/q /a /se /f" success quick win10-without-card
 expect_tree win10-without-card "$pci_decoy $usb_decoy"
+# A USB stick or the CD in the box: no reparse tag, no file id.
+if [ -n "$fat_launcher" ]; then
+  fat_drive=f run_as win10 0 Win10X64 "/q /a /se /f" success quick win10-fat-stick
+  sed 's/^/  fat volume hook: /' "$work/fat-hook/fat_volume_hook.log" 2>/dev/null
+  rm -f "$WINEPREFIX/dosdevices/f:"
+fi
 run_as win81 0 Win81X64 "/q /a /se /sh /f" failure quick
 # Only Microsoft's intact DPInst may start elevated; the card's node stays.
 cp "$dpinst_exe" "$work/dpinst-altered.exe"
