@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "framework/app.h"
 #include "setup/picture/gif_frames.h"
@@ -86,35 +87,39 @@ int CAnimatedPicture::LoadFromMemory(HGLOBAL memory, DWORD size) {
 
     if (!picture::IsGif(data)) {
         lock.Unlock();
-        if (!LoadStill(memory, static_cast<DWORD>(usable), true)) return 0;
+        if (!LoadStill(memory, static_cast<DWORD>(usable))) return 0;
     } else {
         m_isGif = 1;
         const auto screen = picture::ReadScreen(data);
         if (!screen) return 0;
         m_pictureSize = SIZE{screen->width, screen->height};
-        const std::size_t count = picture::CountFrames(data, *screen);
-        if (count == 0) return 0;
-        if (count == 1) {
-            lock.Unlock();
-            if (!LoadStill(memory, static_cast<DWORD>(usable), false)) return 0;
-        } else {
-            const bool any = LoadGif(data, *screen);
-            lock.Unlock();
-            if (!any) return 0;
-        }
+        // A one-image GIF too is decoded from its frame's own stream: decoded
+        // whole, one decoder sizes it by its image and another by its screen.
+        const bool any = LoadGif(data, *screen);
+        lock.Unlock();
+        if (!any) return 0;
+        if (m_playback->frames.size() == 1) KeepOnlyFrameAsStill();
     }
     return CreateCanvas(m_pictureSize.cx, m_pictureSize.cy);
 }
 
-bool CAnimatedPicture::LoadStill(HGLOBAL memory, DWORD size, bool sizeFromPicture) {
+bool CAnimatedPicture::LoadStill(HGLOBAL memory, DWORD size) {
     m_stillPicture = picture::DecodeBorrowed(m_decoder, memory, static_cast<LONG>(size));
     if (!m_stillPicture) return false;
-    if (sizeFromPicture) {
-        WindowDc dc(m_hWnd);
-        if (dc.Get() == nullptr) return false;
-        m_pictureSize = picture::PixelSize(m_stillPicture.Get(), dc.Get());
-    }
+    WindowDc dc(m_hWnd);
+    if (dc.Get() == nullptr) return false;
+    m_pictureSize = picture::PixelSize(m_stillPicture.Get(), dc.Get());
+    m_stillRect = picture::FrameRect{0, 0, m_pictureSize.cx, m_pictureSize.cy};
     return true;
+}
+
+// A GIF with one frame (its only image, or the only one the decoder took) is a
+// still picture drawn where that frame lies: there is nothing to animate.
+void CAnimatedPicture::KeepOnlyFrameAsStill() {
+    picture::GifFrame& only = m_playback->frames.front();
+    m_stillPicture = std::move(only.picture);
+    m_stillRect = only.info.rect;
+    m_playback->frames.clear();
 }
 
 bool CAnimatedPicture::LoadGif(picture::Bytes data, const picture::GifScreen& screen) {
@@ -161,7 +166,12 @@ int CAnimatedPicture::Play() {
         picture::CanvasHold hold(play.canvasLock);
         const RECT area{0, 0, m_pictureSize.cx, m_pictureSize.cy};
         picture::FillWithColour(play.canvas.Dc(), area, play.backgroundColor);
-        if (!picture::RenderPicture(m_stillPicture.Get(), play.canvas.Dc(), area)) return 0;
+        // The canvas is the screen: it clips what lies beyond, and a still
+        // wholly beyond it leaves only the background, which is still a picture.
+        if (picture::ShowsOnScreen(m_stillRect, m_pictureSize.cx, m_pictureSize.cy) &&
+            !picture::RenderPicture(m_stillPicture.Get(), play.canvas.Dc(), picture::ToRect(m_stillRect))) {
+            return 0;
+        }
     }
     ::InvalidateRect(m_hWnd, nullptr, FALSE);
     return 1;
@@ -223,6 +233,7 @@ void CAnimatedPicture::ReleaseAll() {
     Stop();
     AnimationPlayback& play = *m_playback;
     m_stillPicture.Reset();
+    m_stillRect = picture::FrameRect{};
     play.frames.clear();
     {
         picture::CanvasHold hold(play.canvasLock);

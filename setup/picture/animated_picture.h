@@ -66,7 +66,8 @@ private:
     void StartAnimationThread();
     void Stop();
     bool LoadGif(picture::Bytes data, const picture::GifScreen& screen);
-    bool LoadStill(HGLOBAL memory, DWORD size, bool sizeFromPicture);
+    void KeepOnlyFrameAsStill();
+    bool LoadStill(HGLOBAL memory, DWORD size);
 
     // Shared with the animation thread; replaced when a thread is left behind.
     std::shared_ptr<picture::AnimationPlayback> m_playback;
@@ -74,6 +75,7 @@ private:
     DWORD(WINAPI* m_resumeThread)(HANDLE thread) = &::ResumeThread;
     fw::UniqueHandle m_animationThread;
     fw::ComPtr<IPicture> m_stillPicture;
+    picture::FrameRect m_stillRect;  // where the still draws on the canvas
     picture::PictureDecoder m_decoder = picture::OlePictureDecoder;  // tests stand in their own
     SIZE m_pictureSize{0, 0};
     int m_isGif = 0;

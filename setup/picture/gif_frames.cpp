@@ -13,6 +13,14 @@ void WriteU16(std::span<std::uint8_t> out, std::size_t pos, std::int32_t value) 
 
 }  // namespace
 
+bool ShowsOnScreen(const FrameRect& frame, std::int32_t width, std::int32_t height) noexcept {
+    // 64-bit sums: a frame's edges come from 16-bit fields but callers may hand in anything.
+    const std::int64_t right = std::int64_t{frame.left} + frame.width;
+    const std::int64_t bottom = std::int64_t{frame.top} + frame.height;
+    return frame.width > 0 && frame.height > 0 && frame.left < width && frame.top < height && right > 0 &&
+           bottom > 0;
+}
+
 bool GifWalk::SkipBlock() noexcept {
     const auto length = BlockLength(data_, position_);
     if (!length) return false;

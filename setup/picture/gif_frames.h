@@ -21,6 +21,10 @@ struct FrameRect {
     bool operator==(const FrameRect&) const = default;
 };
 
+// Whether any of `frame` lies on a screen of `width` x `height`: a frame
+// wholly beyond its screen draws nothing.
+bool ShowsOnScreen(const FrameRect& frame, std::int32_t width, std::int32_t height) noexcept;
+
 // What the player needs to know about a frame besides its picture.
 struct GifFrameInfo {
     FrameRect rect;

@@ -228,6 +228,25 @@ TEST(GifFrames, NothingToCut) {
     EXPECT_TRUE(Cuts(shortTable).empty());
 }
 
+TEST(GifFrames, WhetherAFrameShowsOnItsScreen) {
+    struct Row {
+        FrameRect frame;
+        bool shows;
+    };
+    // A 24 x 12 screen: frames inside it, across its edges, just beyond them, and empty.
+    const Row rows[] = {
+        {{0, 0, 24, 12}, true},      {{0, 0, 10, 6}, true},        {{10, 5, 6, 4}, true},
+        {{20, 8, 8, 8}, true},       {{23, 11, 65535, 65535}, true},
+        {{24, 0, 4, 4}, false},      {{0, 12, 4, 4}, false},       {{65535, 65535, 65535, 65535}, false},
+        {{0, 0, 0, 12}, false},      {{0, 0, 24, 0}, false},
+    };
+    for (const Row& row : rows) {
+        const FrameRect& f = row.frame;
+        EXPECT_EQ(ShowsOnScreen(f, 24, 12), row.shows) << f.left << "," << f.top << " " << f.width << "x" << f.height;
+    }
+    EXPECT_FALSE(ShowsOnScreen(FrameRect{0, 0, 1, 1}, 0, 0));
+}
+
 TEST(GifFrames, SingleFrameIsCountedOnce) {
     const Vec gif = GifBuilder(8, 8).Application().GraphicControl(0).Image(0, 0, 8, 8).Trailer().bytes;
     EXPECT_EQ(CountFrames(gif, Screen(gif)), 1u);

@@ -225,16 +225,37 @@ TEST_F(PictureTest, StillPicturesRenderOnceAndReturnOne) {
     EXPECT_EQ(picture_.CanvasPixel(20, 15), teal);
 
     // A one-frame GIF is a still picture of the logical screen's size, even
-    // when its image is smaller.
+    // when its image is smaller; the image draws where the GIF puts it and the
+    // rest of the screen stays background, whichever way the decoder sizes it.
     const std::vector<std::uint32_t> palette = {0xFF0000, 0x0000FF};
-    ASSERT_EQ(Load(GifBuilder(24, 12, 1, palette).Application().GraphicControl(30).Image(0, 0, 10, 6, 1)
-                       .Trailer().bytes),
-              1);
-    EXPECT_EQ(picture_.FrameCount(), 0u);
-    EXPECT_EQ(picture_.PictureSize().cx, 24);
-    EXPECT_EQ(picture_.PictureSize().cy, 12);
-    EXPECT_EQ(picture_.Play(), 1);
-    EXPECT_EQ(picture_.CanvasPixel(3, 3), RGB(0, 0, 255));
+    const COLORREF blue = RGB(0, 0, 255);
+    struct Row {
+        const char* what;
+        picture::FrameRect image;
+        std::vector<POINT> drawn, background;
+    };
+    const Row rows[] = {
+        {"smaller, at the origin", {0, 0, 10, 6}, {{3, 3}, {9, 5}}, {{10, 5}, {9, 6}, {23, 11}}},
+        {"offset", {10, 5, 6, 4}, {{10, 5}, {15, 8}}, {{0, 0}, {9, 5}, {10, 4}, {16, 8}, {15, 9}}},
+        {"across the right and bottom edges", {20, 8, 8, 8}, {{20, 8}, {23, 11}}, {{0, 0}, {19, 8}, {20, 7}}},
+        {"beyond the right edge", {24, 0, 4, 4}, {}, {{0, 0}, {23, 0}, {23, 11}}},
+        {"below the bottom edge", {0, 12, 4, 4}, {}, {{0, 0}, {0, 11}, {23, 11}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const picture::FrameRect& r = row.image;
+        ASSERT_EQ(Load(GifBuilder(24, 12, 1, palette).Application().GraphicControl(30)
+                           .Image(r.left, r.top, r.width, r.height, 1).Trailer().bytes),
+                  1);
+        EXPECT_EQ(picture_.FrameCount(), 0u);
+        EXPECT_EQ(picture_.PictureSize().cx, 24);
+        EXPECT_EQ(picture_.PictureSize().cy, 12);
+        EXPECT_EQ(picture_.Play(), 1);  // an image off the screen still leaves a picture: its background
+        for (const POINT& p : row.drawn) EXPECT_EQ(picture_.CanvasPixel(p.x, p.y), blue) << p.x << "," << p.y;
+        for (const POINT& p : row.background) {
+            EXPECT_EQ(picture_.CanvasPixel(p.x, p.y), kCanvasBackground) << p.x << "," << p.y;
+        }
+    }
 }
 
 TEST_F(PictureTest, AnimationStartsOneThreadAndPlayReturnsZero) {
@@ -380,6 +401,19 @@ TEST_F(PictureTest, FramesTheDecoderRejectsAreDropped) {
     ASSERT_EQ(picture_.FrameCount(), 2u);
     EXPECT_EQ(picture_.FrameInfo(0).delay, 10u);
     EXPECT_EQ(picture_.FrameInfo(1).delay, 30u);
+
+    // Only one frame decodes: that frame is the picture, drawn where the GIF puts it.
+    g_decodeCalls = 0;
+    const std::vector<std::uint32_t> palette = {0xFF0000, 0x0000FF};
+    ASSERT_EQ(Load(GifBuilder(8, 8, 1, palette).GraphicControl(10).Image(2, 3, 4, 4, 1).GraphicControl(20)
+                       .Image(0, 0, 8, 8, 0).Trailer().bytes),
+              1);
+    EXPECT_EQ(picture_.Play(), 1);
+    EXPECT_FALSE(picture_.IsAnimating());
+    EXPECT_EQ(picture_.CanvasPixel(2, 3), RGB(0, 0, 255));
+    EXPECT_EQ(picture_.CanvasPixel(5, 6), RGB(0, 0, 255));
+    EXPECT_EQ(picture_.CanvasPixel(1, 3), kCanvasBackground);
+    EXPECT_EQ(picture_.CanvasPixel(6, 6), kCanvasBackground);
 }
 
 // A picture whose drawing blocks until released, standing in for a renderer
