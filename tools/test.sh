@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: native unit tests, then the Windows tests
 # under Wine on a virtual display. Exits non-zero when any test fails.
+#   bash tools/test.sh                 everything (what CI runs)
+#   bash tools/test.sh quick [BASE]    see tools/quick-test.sh
 set -uo pipefail
 cd "$(dirname "$0")/.."
+[ "${1:-}" = quick ] && { shift; exec bash tools/quick-test.sh "$@"; }
 bash tools/bootstrap.sh || exit 1
 bash tools/build.sh native win64 win32 || exit 1
 
