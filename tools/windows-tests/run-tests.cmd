@@ -10,9 +10,13 @@ rem its time limit. Its output goes to results\<group>-<test>.log and is shown h
 rem it fails. The last line is "N passed, N failed"; a run that ran no test fails.
 setlocal EnableExtensions
 rem pushd, not cd: from a share it maps the folder to a drive letter for the run.
-pushd "%~dp0" || exit /b 1
+pushd "%~dp0"
 set "pack=%CD%"
 if not "%pack:~-1%"=="\" set "pack=%pack%\"
+if exist "%pack%run-tests.cmd" goto in_pack
+echo FAILED: cannot make %~dp0 the current folder
+exit /b 1
+:in_pack
 set passed=0
 set failed=0
 set skipped=0
@@ -30,18 +34,21 @@ if "%wine%"=="0" net session >nul 2>&1
 if errorlevel 1 set elevated=0
 if "%elevated%"=="0" echo WARNING: this prompt is not elevated: the tests that start setup.exe or wlanstat.exe, and the media group, will fail.
 
-if not "%medium%"=="" if /i not "%groups%"=="media" (
-  echo [FAILED] a folder is named only after the media group: run-tests.cmd media FOLDER
-  set /a failed+=1
-  set groups=
-)
+rem Wine's cmd misreads an if nested before a block, and runs what follows && or ||
+rem whatever came before: plain gotos instead.
+if "%medium%"=="" goto run_groups
+if /i "%groups%"=="media" goto run_groups
+echo [FAILED] a folder is named only after the media group: run-tests.cmd media FOLDER
+set /a failed+=1
+set groups=
+:run_groups
 for %%g in (%groups%) do call :group %%g
 echo.
 set /a ran=passed+failed
-if "%ran%"=="0" (
-  echo FAILED: no test ran
-  set failed=1
-)
+if not "%ran%"=="0" goto summary
+echo FAILED: no test ran
+set failed=1
+:summary
 if not "%skipped%"=="0" echo %skipped% not run here; see the SKIPPED lines above
 echo %passed% passed, %failed% failed
 popd
@@ -95,10 +102,10 @@ rem foreign, stray-root and altered ones and one being written do not, none at a
 :group_media
 echo == media: the DPInst launch from FAT32 and exFAT volumes
 set "media_filter=--gtest_filter=*SupportedWindows.*/win10:InstallWorkerUnderWine.Windows10SucceedsWhenNothingWasInstalled:InstallWorkerUnderWine.MissingDpinstFailsAtOnce:InstallWorkerUnderWine.StartsNoDpinst*"
-if not "%medium%"=="" (
-  call :on_medium folder "%medium%"
-  goto :eof
-)
+if "%medium%"=="" goto media_vhd
+call :on_medium folder "%medium%"
+goto :eof
+:media_vhd
 if exist "%SystemRoot%\System32\diskpart.exe" goto media_volumes
 echo SKIPPED: media fat32 and exfat: this system has no diskpart to make the volumes (Wine has none);
 echo          a folder on a medium runs the same test: run-tests.cmd media FOLDER
@@ -211,8 +218,11 @@ pushd "%~3"
 set code=%errorlevel%
 popd
 rem A filter that selects nothing passes in gtest: here it ran no test.
-if "%code%"=="0" find "[  PASSED  ] 0 tests." <"%log%" >nul && set code=none
-if "%code%"=="0" goto run_passed
+if not "%code%"=="0" goto run_failed
+find "[  PASSED  ] 0 tests." <"%log%" >nul
+if errorlevel 1 goto run_passed
+set code=none
+:run_failed
 type "%log%"
 if "%code%"=="124" echo [FAILED] %1 %2: still running after %limit% s, ended; output in results\%1-%2.log
 if "%code%"=="none" echo [FAILED] %1 %2: its filter selected no test; output in results\%1-%2.log
