@@ -100,7 +100,8 @@ rem volume, making its media folders there (QUORIX_MEDIA_ROOT), with the cases a
 rem medium changes: the signed stand-in starts with the exact line, the unsigned,
 rem foreign, stray-root and altered ones and one being written do not, none at all fails.
 :group_media
-echo == media: the DPInst launch from FAT32 and exFAT volumes
+if "%medium%"=="" echo == media: the DPInst launch from FAT32 and exFAT volumes
+if not "%medium%"=="" echo == media: the DPInst launch from %medium%
 set "media_filter=--gtest_filter=*SupportedWindows.*/win10:InstallWorkerUnderWine.Windows10SucceedsWhenNothingWasInstalled:InstallWorkerUnderWine.MissingDpinstFailsAtOnce:InstallWorkerUnderWine.StartsNoDpinst*"
 if "%medium%"=="" goto media_vhd
 call :on_medium folder "%medium%"
@@ -169,10 +170,11 @@ if exist "%vhd%" del /f /q "%vhd%"
 if exist "%vhd%" echo WARNING: %vhd% is still there: detach it in Disk Management and delete it
 goto :eof
 
-rem :free_letter L: L is taken when it names anything, an empty card reader too.
+rem :free_letter L: L is taken when it names anything, an empty card reader too
+rem (mountvol names its volume).
 :free_letter
 if exist %1:\ goto :eof
-mountvol %1:\ /L >nul 2>&1
+mountvol %1:\ /L 2>nul | find "Volume{" >nul
 if not errorlevel 1 goto :eof
 set letter=%1
 goto :eof
