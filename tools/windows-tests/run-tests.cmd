@@ -13,6 +13,8 @@ rem pushd, not cd: from a share it maps the folder to a drive letter for the run
 pushd "%~dp0"
 set "pack=%CD%"
 if not "%pack:~-1%"=="\" set "pack=%pack%\"
+rem The system's tools by their paths too: nothing in the pack's folder stands in for them.
+set "sys=%SystemRoot%\System32\"
 if exist "%pack%run-tests.cmd" goto in_pack
 echo FAILED: cannot make %~dp0 the current folder
 exit /b 1
@@ -27,10 +29,10 @@ if exist "%pack%results" rmdir /s /q "%pack%results"
 mkdir "%pack%results"
 
 set wine=0
-reg query "HKLM\Software\Wine" >nul 2>&1
+"%sys%reg.exe" query "HKLM\Software\Wine" >nul 2>&1
 if not errorlevel 1 set wine=1
 set elevated=1
-if "%wine%"=="0" net session >nul 2>&1
+if "%wine%"=="0" "%sys%net.exe" session >nul 2>&1
 if errorlevel 1 set elevated=0
 if "%elevated%"=="0" echo WARNING: this prompt is not elevated: the tests that start setup.exe or wlanstat.exe, and the media group, will fail.
 
@@ -71,7 +73,7 @@ rem Left out: the Wine version switch (win7, win81, winxp) and the simulated car
 call :test win64 engine_wine_test "--gtest_filter=-*/win7:*/win81:*.Windows7WithNothingInstalledFails:*.WindowsXpLaunchesNothing:PlantedDevices.*"
 call :test win64 engine_dll_plant_test ""
 call :test win64 animated_picture_test ""
-find "this decoder" < "%pack%results\win64-animated_picture_test.log"
+"%sys%find.exe" "this decoder" < "%pack%results\win64-animated_picture_test.log"
 call :test win64 setup_shell_test ""
 call :test win64 setup_resources_test ""
 goto :eof
@@ -107,7 +109,7 @@ if "%medium%"=="" goto media_vhd
 call :on_medium folder "%medium%"
 goto :eof
 :media_vhd
-if exist "%SystemRoot%\System32\diskpart.exe" goto media_volumes
+if exist "%sys%diskpart.exe" goto media_volumes
 echo SKIPPED: media fat32 and exfat: this system has no diskpart to make the volumes (Wine has none);
 echo          a folder on a medium runs the same test: run-tests.cmd media FOLDER
 set /a skipped+=2
@@ -142,14 +144,14 @@ goto :eof
 >>"%script%" echo create partition primary
 >>"%script%" echo format fs=%1 quick label=QX%1
 >>"%script%" echo assign letter=%letter%
-diskpart /s "%script%" >"%dplog%" 2>&1
+"%sys%diskpart.exe" /s "%script%" >"%dplog%" 2>&1
 if errorlevel 1 goto volume_failed
 set tries=0
 :volume_wait
 if exist %letter%:\ goto volume_ready
 set /a tries+=1
 if %tries% geq 20 goto volume_failed
-ping -n 2 127.0.0.1 >nul
+"%sys%ping.exe" -n 2 127.0.0.1 >nul
 goto volume_wait
 :volume_failed
 type "%dplog%"
@@ -165,7 +167,7 @@ goto :eof
 :volume_remove
 > "%script%" echo select vdisk file="%vhd%"
 >>"%script%" echo detach vdisk
-diskpart /s "%script%" >>"%dplog%" 2>&1
+"%sys%diskpart.exe" /s "%script%" >>"%dplog%" 2>&1
 if exist "%vhd%" del /f /q "%vhd%"
 if exist "%vhd%" echo WARNING: %vhd% is still there: detach it in Disk Management and delete it
 goto :eof
@@ -174,7 +176,7 @@ rem :free_letter L: L is taken when it names anything, an empty card reader too
 rem (mountvol names its volume).
 :free_letter
 if exist %1:\ goto :eof
-mountvol %1:\ /L 2>nul | find "Volume{" >nul
+"%sys%mountvol.exe" %1:\ /L 2>nul | "%sys%find.exe" "Volume{" >nul
 if not errorlevel 1 goto :eof
 set letter=%1
 goto :eof
@@ -221,7 +223,7 @@ set code=%errorlevel%
 popd
 rem A filter that selects nothing passes in gtest: here it ran no test.
 if not "%code%"=="0" goto run_failed
-find "[  PASSED  ] 0 tests." <"%log%" >nul
+"%sys%find.exe" "[  PASSED  ] 0 tests." <"%log%" >nul
 if errorlevel 1 goto run_passed
 set code=none
 :run_failed
