@@ -22,6 +22,17 @@ for tree in win64 win32; do
     done <"$list"
   done
 done
+# Each test's time limit, as ctest has it (the presets' 600 s where it sets none).
+for tree in win64 win32; do
+  for dir in "$out/$tree"/*; do printf '600\r\n' >"$dir/time-limit.txt"; done
+  ctest --test-dir "build/$tree" --show-only=json-v1 >"$out/$tree.json"
+  cmake -DJSON="$out/$tree.json" -P tools/windows-tests/time-limits.cmake |
+    while IFS=$'\t' read -r name limit; do
+      [ ! -d "$out/$tree/$name" ] || printf '%s\r\n' "$limit" >"$out/$tree/$name/time-limit.txt"
+    done
+  rm "$out/$tree.json"
+done
+cp build/win64/tools/windows-tests/time_limit.exe "$out/"
 cp tools/signing/test-keys/test-root.pem "$out/quorix-test-root.cer"
 for file in run-tests.cmd README.txt; do
   sed 's/\r*$/\r/' "tools/windows-tests/$file" >"$out/$file"  # Windows line ends

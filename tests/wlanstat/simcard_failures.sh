@@ -47,7 +47,16 @@ echo "== the connection"
 # Windows 11 24H2 without location consent: access denied for this query alone.
 whole "fail connection 5" | apply
 check "current-connection query refused: all but the SSID and BSSID" \
-  face_is connection-fails "${counter_masks[@]}" < <(connected_face "$eth" "" "" 40 -58)
+  face_is connection-denied "${counter_masks[@]}" < <(connected_face "$eth" "" "" 40 -58)
+# Any other failure (here: element not found) ends the cycle at that query.
+whole "fail connection 1168" | apply
+check "current-connection query fails otherwise: connected, every other row empty" \
+  face_is connection-fails < <(connected_face "" "" "" "" "")
+mark=$(log_lines)
+settled
+check "  and the card is asked nothing after it" bash -c "tail -n +$((mark + 1)) '$log' |
+  awk '/WlanQueryInterface|WlanIhvControl/ {n++; if (\$0 !~ /WlanQueryInterface .* 1168\$/) bad = 1}
+  END {exit bad || n < 1}'"
 
 echo "== the channel"
 adapter "rssi -58" | apply

@@ -60,12 +60,17 @@ void QueryAdapterStatus(InfoPlatform& p, SharedSelection& selection, AdapterStat
         return;
     }
     status.connected = 1;
-    // Windows 11 24H2 refuses the association (it reveals the BSSID) to programs
-    // without location consent; the rest is no location data and still shows.
+    // Windows 11 24H2 refuses the association (it reveals the BSSID) with access
+    // denied to programs without location consent; the rest is no location data
+    // and still shows. Any other failure: the interface did not answer as a
+    // connected one, and nothing more is asked of it.
     ConnectionInfo connection;
-    if (p.wlan.QueryConnection(shown, connection)) {
+    const std::uint32_t result = p.wlan.QueryConnection(shown, connection);
+    if (result == 0) {
         status.ssid = SsidText(connection.ssid, connection.ssidLength, p.ansi);
         status.bssid = MacText(connection.bssid);
+    } else if (result != kErrorAccessDenied) {
+        return;
     }
     status.channel = QueryChannel(p.wlan, shown);
     QueryTrafficCounters(p.counters, guidText, status);

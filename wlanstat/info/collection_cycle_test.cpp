@@ -94,18 +94,37 @@ TEST_F(Cycle, SignalQueryFailingLeavesRssi0) {
     EXPECT_EQ(s.ssid, L"HomeNet");
 }
 
-TEST_F(Cycle, ConnectionQueryFailingLeavesOnlySsidAndBssidEmpty) {
+TEST_F(Cycle, ConnectionQueryDeniedLeavesOnlySsidAndBssidEmpty) {
+    sys.wlan.channelOk = false;  // the channel comes from the driver's answer
+    sys.wlan.ihvReply[16] = 42;
+    sys.wlan.ihvReply[17] = 0x21;
     Run();
     AdapterStatus want = s;
     want.ssid.clear();
     want.bssid.clear();
     s = {};
-    sys.wlan.connectionOk = false;  // e.g. access denied without location consent
+    sys.wlan.connectionResult = kErrorAccessDenied;  // no location consent
     Run();
     EXPECT_EQ(s, want);
     EXPECT_EQ(s.connected, 1);
-    EXPECT_EQ(s.channel, 149u);
+    EXPECT_EQ(s.channel, 40u);
+    EXPECT_EQ(s.ipAddress, L"10.0.0.1");
     EXPECT_EQ(sys.log.back(), "wlan.close");
+}
+
+TEST_F(Cycle, ConnectionQueryFailingOtherwiseEndsTheCycleConnectedWithNothingElse) {
+    AdapterStatus want;
+    want.interfaceCount = 2;
+    want.connected = 1;
+    for (std::uint32_t error : {87u, 1168u, 13u}) {  // bad parameter, not found, short answer
+        SCOPED_TRACE(error);
+        sys.log.clear();
+        s = {};
+        sys.wlan.connectionResult = error;
+        Run();
+        EXPECT_EQ(s, want);
+        EXPECT_EQ(sys.log, (CallLog{"wlan.open", "wlan.enum", "wlan.connection", "wlan.close"}));
+    }
 }
 
 TEST_F(Cycle, NotConnectedInterfaceGetsIdentityOnly) {

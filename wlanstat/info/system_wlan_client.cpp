@@ -106,39 +106,40 @@ bool SystemWlanClient::EnumInterfaces(std::vector<InterfaceInfo>& out) {
     return true;
 }
 
-bool SystemWlanClient::Query(const Guid& iface, int opcode, void* out, DWORD size) {
+DWORD SystemWlanClient::Query(const Guid& iface, int opcode, void* out, DWORD size) {
     const GUID guid = ToGuid(iface);
     WlanMemory<decltype(api_.free)> memory(api_.free);
     DWORD dataSize = 0;
-    if (api_.query(handle_, &guid, static_cast<WLAN_INTF_OPCODE>(opcode), nullptr, &dataSize, &memory.p,
-                   nullptr) != ERROR_SUCCESS ||
-        memory.p == nullptr || dataSize < size)
-        return false;
+    const DWORD result = api_.query(handle_, &guid, static_cast<WLAN_INTF_OPCODE>(opcode), nullptr, &dataSize,
+                                    &memory.p, nullptr);
+    if (result != ERROR_SUCCESS) return result;
+    if (memory.p == nullptr || dataSize < size) return ERROR_INVALID_DATA;
     std::memcpy(out, memory.p, size);
-    return true;
+    return ERROR_SUCCESS;
 }
 
-bool SystemWlanClient::QueryConnection(const Guid& iface, ConnectionInfo& out) {
+std::uint32_t SystemWlanClient::QueryConnection(const Guid& iface, ConnectionInfo& out) {
     WLAN_CONNECTION_ATTRIBUTES attributes;
-    if (!Query(iface, wlan_intf_opcode_current_connection, &attributes, sizeof attributes)) return false;
+    const DWORD result = Query(iface, wlan_intf_opcode_current_connection, &attributes, sizeof attributes);
+    if (result != ERROR_SUCCESS) return result;
     const WLAN_ASSOCIATION_ATTRIBUTES& association = attributes.wlanAssociationAttributes;
     static_assert(sizeof out.ssid == sizeof association.dot11Ssid.ucSSID);
     std::memcpy(out.ssid, association.dot11Ssid.ucSSID, sizeof out.ssid);
     out.ssidLength = association.dot11Ssid.uSSIDLength;
     std::memcpy(out.bssid, association.dot11Bssid, sizeof out.bssid);
-    return true;
+    return ERROR_SUCCESS;
 }
 
 bool SystemWlanClient::QueryChannel(const Guid& iface, std::uint32_t& channel) {
     ULONG value = 0;
-    if (!Query(iface, wlan_intf_opcode_channel_number, &value, sizeof value)) return false;
+    if (Query(iface, wlan_intf_opcode_channel_number, &value, sizeof value) != ERROR_SUCCESS) return false;
     channel = value;
     return true;
 }
 
 bool SystemWlanClient::QueryRssi(const Guid& iface, std::int32_t& rssi) {
     LONG value = 0;
-    if (!Query(iface, wlan_intf_opcode_rssi, &value, sizeof value)) return false;
+    if (Query(iface, wlan_intf_opcode_rssi, &value, sizeof value) != ERROR_SUCCESS) return false;
     rssi = value;
     return true;
 }

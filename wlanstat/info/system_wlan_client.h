@@ -15,7 +15,7 @@ public:
 
     std::uint32_t Open() override;
     bool EnumInterfaces(std::vector<InterfaceInfo>& out) override;
-    bool QueryConnection(const Guid& iface, ConnectionInfo& out) override;
+    std::uint32_t QueryConnection(const Guid& iface, ConnectionInfo& out) override;
     bool QueryChannel(const Guid& iface, std::uint32_t& channel) override;
     std::uint32_t IhvControl(const Guid& iface, const ChanspecBuffer& request, ChanspecBuffer& reply,
                              std::uint32_t& bytesReturned) override;
@@ -24,7 +24,8 @@ public:
 
 private:
     // One opcode query; the data is copied out and the system's buffer freed.
-    bool Query(const Guid& iface, int opcode, void* out, DWORD size);
+    // 0 or the system's error; an answer shorter than `size` is ERROR_INVALID_DATA.
+    DWORD Query(const Guid& iface, int opcode, void* out, DWORD size);
 
     struct Api;
     const Api& api_;

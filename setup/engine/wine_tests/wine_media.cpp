@@ -63,12 +63,21 @@ const char* StandInFile(StandIn standIn) {
     return nullptr;
 }
 
+// Where the media folders go: QUORIX_MEDIA_ROOT when set (the test pack's FAT32
+// and exFAT volumes, or a tester's USB stick), else the temporary folder.
+std::wstring MediaBase() {
+    wchar_t base[MAX_PATH + 1];
+    DWORD n = GetEnvironmentVariableW(L"QUORIX_MEDIA_ROOT", base, MAX_PATH + 1);
+    if (n == 0 || n > MAX_PATH) n = GetTempPathW(MAX_PATH + 1, base);
+    std::wstring folder(base, n <= MAX_PATH ? n : 0);
+    if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+    return folder;
+}
+
 }  // namespace
 
 WineMedia::WineMedia(const std::wstring& name, const wchar_t* wineVersion, StandIn standIn) {
-    wchar_t temp[MAX_PATH + 1];
-    const DWORD n = GetTempPathW(MAX_PATH + 1, temp);
-    root_ = std::wstring(temp, n) + L"설치 미디어 " + name + L" " + std::to_wstring(GetCurrentProcessId());
+    root_ = MediaBase() + L"설치 미디어 " + name + L" " + std::to_wstring(GetCurrentProcessId());
     exeName_ = L"qx_probe_" + name + L".exe";
     DeleteTree(root_);
     CreateDirectoryW(root_.c_str(), nullptr);

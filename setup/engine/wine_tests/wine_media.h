@@ -1,7 +1,8 @@
 #pragma once
 // A throw-away installation media folder for the worker tests: the probe as
 // setup, drivers\ with the DPInst stand-in and six package folders, under a path
-// with a blank and Hangul, and a per-executable Wine version for the probe.
+// with a blank and Hangul (in the temporary folder, or in QUORIX_MEDIA_ROOT when
+// that is set), and a per-executable Wine version for the probe.
 #include <windows.h>
 
 #include <string>

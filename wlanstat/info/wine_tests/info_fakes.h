@@ -23,7 +23,7 @@ public:
     std::vector<std::uint32_t> openResults{0};  // one per Open(); the last repeats
     bool enumOk = true;
     std::vector<InterfaceInfo> interfaces;
-    bool connectionOk = true;
+    std::uint32_t connectionResult = 0;  // 0 answers `connection`
     ConnectionInfo connection;
     bool channelOk = true;
     std::uint32_t channel = 0;
@@ -46,11 +46,11 @@ public:
         if (enumOk) out = interfaces;
         return enumOk;
     }
-    bool QueryConnection(const Guid& g, ConnectionInfo& out) override {
+    std::uint32_t QueryConnection(const Guid& g, ConnectionInfo& out) override {
         log_.push_back("wlan.connection");
         lastGuid = g;
-        if (connectionOk) out = connection;
-        return connectionOk;
+        if (connectionResult == 0) out = connection;
+        return connectionResult;
     }
     bool QueryChannel(const Guid&, std::uint32_t& c) override {
         log_.push_back("wlan.channel");

@@ -1,0 +1,22 @@
+# Prints "NAME<tab>SECONDS" for each test of a tree that has a TIMEOUT, read from
+# ctest's JSON listing: cmake -DJSON=listing.json -P time-limits.cmake
+file(READ "${JSON}" json)
+string(JSON count LENGTH "${json}" tests)
+math(EXPR last "${count} - 1")
+foreach(i RANGE ${last})
+  string(JSON name GET "${json}" tests ${i} name)
+  string(JSON props ERROR_VARIABLE none GET "${json}" tests ${i} properties)
+  if(none)
+    continue()
+  endif()
+  string(JSON nprops LENGTH "${props}")
+  math(EXPR plast "${nprops} - 1")
+  foreach(j RANGE ${plast})
+    string(JSON pname GET "${props}" ${j} name)
+    if(pname STREQUAL "TIMEOUT")
+      string(JSON value GET "${props}" ${j} value)
+      string(REGEX REPLACE "\\.0*$" "" value "${value}")  # 300.0
+      execute_process(COMMAND ${CMAKE_COMMAND} -E echo "${name}\t${value}")
+    endif()
+  endforeach()
+endforeach()
