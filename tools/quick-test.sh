@@ -15,9 +15,9 @@ tools/harness/i386-support.sh || viewer=wlanstat-x64
 # Which Windows trees a changed path reaches: setup's, the viewer's, or both.
 trees_of() {
   case $1 in
-    setup/* | tests/setup/* | tools/dpinst/*) echo win64 ;;
+    setup/* | tests/setup/* | tools/dpinst/* | tools/windows-tests/*) echo win64 ;;
     wlanstat/* | tests/wlanstat/*) echo "$viewer" ;;
-    docs/* | *.md | .ci/* | tools/*.sh | tools/windows-tests/* | tools/signing/*.sh) ;;
+    docs/* | *.md | .ci/* | tools/*.sh | tools/signing/*.sh) ;;
     *) echo win64; echo "$viewer" ;;  # framework, cmake, shared test support, the harness
   esac
 }
