@@ -17,14 +17,16 @@ inline constexpr unsigned kFitSingleLineCentred = 0x8824;  // ... | VCENTER
 
 enum class PanelTextKind { Label, Head, Value };
 
-// Which faces show a value.
-enum class PanelShows { Always, WithAdapter, WhenConnected };
+// Which faces show a value: a bit for each PanelState.
+inline constexpr unsigned kShownWhenConnected = 1u << PANEL_CONNECTED;
+inline constexpr unsigned kShownWithAdapter = kShownWhenConnected | 1u << PANEL_NOT_CONNECTED;
+inline constexpr unsigned kShownAlways = kShownWithAdapter | 1u << PANEL_NO_ADAPTER;
 
 using PanelValueText = std::wstring (*)(PanelState, const wlanstat::AdapterStatus&);
 
 struct PanelValueSpot {
     PanelValueText text = nullptr;  // none: the line has no such value
-    PanelShows shows = PanelShows::Always;
+    unsigned shows = kShownAlways;
     fw::Rect box{};       // TextOut at its top-left corner while `format` is 0,
     unsigned format = 0;  // else DrawText into it with this format
 };
@@ -39,5 +41,3 @@ struct PanelLine {
 
 // In reading order: the left column from the top, then the right one.
 std::span<const PanelLine> PanelLines() noexcept;
-
-bool ShownIn(PanelShows shows, PanelState state) noexcept;

@@ -53,7 +53,7 @@ std::vector<PanelText> PanelTexts(PanelState state, const wlanstat::AdapterStatu
     }
     for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
         for (const PanelValueSpot& v : lines[row].values) {
-            if (v.text == nullptr || !ShownIn(v.shows, state)) continue;
+            if (v.text == nullptr || (v.shows & 1u << state) == 0) continue;
             std::wstring text = v.text(state, s);
             if (text.empty()) continue;
             const bool fitted = v.format != 0;
