@@ -46,7 +46,7 @@ void ExpectLabelsAndHeads(const std::vector<PanelText>& texts, bool connected) {
     size_t i = 0;
     for (bool heads : {false, true}) {
         for (const expected_panel::Line& l : expected_panel::kLines) {
-            if (l.label == nullptr || l.Head() != heads) continue;
+            if (l.label == nullptr || l.head != heads) continue;
             ASSERT_LT(i, texts.size());
             const PanelText& t = texts[i++];
             EXPECT_EQ(std::tuple(t.text, t.x, t.y, t.color), std::tuple(l.label, l.x, l.y, l.ink->In(connected)));

@@ -22,7 +22,7 @@ struct Line {
     int x, y, valueX, valueY, right, bottom;
     unsigned format;
     const Ink* ink = &kLabelInk;
-    constexpr bool Head() const { return ink == &kHeadInk; }
+    bool head = false;  // a section head, read as a group
 };
 
 // In reading order. Values stand on their label's row, but the name one pixel
@@ -31,16 +31,16 @@ inline constexpr Line kLines[] = {
     {"state", L"연결상태", 23, 76, 126, 76, 0, 0, 0},
     {"name", L"이름", 23, 96, 126, 97, 0, 0, 0},
     {"device", L"장치이름", 23, 116, 126, 116, 462, 129, 0x8820},  // left of the state picture
-    {"ap", L"무선AP 정보", 23, 142, 0, 0, 0, 0, 0, &kHeadInk},
+    {"ap", L"무선AP 정보", 23, 142, 0, 0, 0, 0, 0, &kHeadInk, true},
     {"ssid", L"SSID", 24, 166, 126, 164, 324, 179, 0x8824},
     {"bssid", L"BSSID", 24, 186, 126, 186, 0, 0, 0},
     {"channel", L"채널", 24, 205, 126, 205, 0, 0, 0},
     {"speed", L"링크속도", 24, 225, 126, 225, 0, 0, 0},
     {"signal", L"신호세기[dbm]", 24, 245, 126, 245, 0, 0, 0},
-    {"frames", L"송신/수신 프레임", 23, 280, 0, 0, 0, 0, 0, &kHeadInk},
+    {"frames", L"송신/수신 프레임", 23, 280, 0, 0, 0, 0, 0, &kHeadInk, true},
     {"tx", L"전송[Tx]", 24, 304, 126, 304, 0, 0, 0},
     {"rx", L"수신[Rx]", 24, 324, 126, 323, 0, 0, 0},
-    {"card", L"무선랜카드 정보", 350, 142, 0, 0, 0, 0, 0, &kHeadInk},
+    {"card", L"무선랜카드 정보", 350, 142, 0, 0, 0, 0, 0, &kHeadInk, true},
     {"mac", L"MAC주소", 350, 166, 453, 166, 0, 0, 0},
     {"ip", L"IP주소", 350, 186, 453, 186, 0, 0, 0},
     {"mask", L"서브넷마스크", 350, 206, 453, 206, 0, 0, 0},

@@ -86,7 +86,7 @@ int DrawFace(const wchar_t* outPath, const wchar_t* modulePath, const wchar_t* d
             connected = face == "connected";
             for (bool heads : {false, true}) {  // the labels, then the heads
                 for (const expected_panel::Line& l : expected_panel::kLines) {
-                    if (l.label == nullptr || l.Head() != heads) continue;
+                    if (l.label == nullptr || l.head != heads) continue;
                     SetTextColor(canvas, l.ink->In(connected));
                     TextOutW(canvas, l.x, l.y, l.label, static_cast<int>(wcslen(l.label)));
                 }
