@@ -25,7 +25,7 @@ install_card
 counter_masks=()
 if [ -x "$root/tools/harness/simcard/install-counters.sh" ]; then
   "$root/tools/harness/simcard/install-counters.sh" "$WINEPREFIX" "$(field "$eth" 2)" || fail "counter driver not installed"
-  counter_masks=("120,300 340,337")
+  counter_masks=("$counters_box")
 fi
 
 start_viewer || finish

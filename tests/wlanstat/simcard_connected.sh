@@ -38,7 +38,7 @@ fi
 [ $counters = 1 ] && counter_answers 0
 
 counter_masks=()
-[ $counters = 1 ] && counter_masks=("120,300 340,337")
+[ $counters = 1 ] && counter_masks=("$counters_box")
 
 echo "== connected, channel from the driver"
 start_viewer || finish

@@ -19,7 +19,7 @@ install_card
 counter_masks=()
 if [ -x "$root/tools/harness/simcard/install-counters.sh" ]; then
   "$root/tools/harness/simcard/install-counters.sh" "$WINEPREFIX" "$guid" || fail "counter driver not installed"
-  counter_masks=("120,300 340,337")
+  counter_masks=("$counters_box")
 fi
 start_viewer || finish
 settled || fail "the viewer asks the card for nothing"
@@ -34,7 +34,7 @@ check "handle refused (access denied): no adapter" face_is open-fails < <(no_ada
 check "  and the list is emptied" list_empty
 # One refused handle per cycle, a second apart, and the service left alone.
 check "  and no second try, no service start for it" bash -c "tail -n +$((mark + 1)) '$log' | awk '
-  /WlanSvc/ {bad = 1} / WlanOpenHandle 5\$/ {if (last && \$1 - last < 900) bad = 1; last = \$1; n++}
+  /WlanSvc/ {bad = 1} / WlanOpenHandle 5\$/ {if (last && \$1 - last < $next_cycle_ms) bad = 1; last = \$1; n++}
   END {exit bad || n < 2}'"
 
 echo "== the enumeration"

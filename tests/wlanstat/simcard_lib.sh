@@ -42,6 +42,9 @@ adapters() { wine "$tool" adapters 2>/dev/null | tr -d '\r'; }
 # Field $2 (1-based) of adapter line $1.
 field() { printf '%s\n' "$1" | cut -f "$2" | sed 's/^-$//'; }
 
+# The viewer's cycles are a second apart (kRefreshPause, wlanstat/info/refresh_loop.h):
+# calls closer than this came in one cycle.
+next_cycle_ms=900
 # Lines in the log; waits until $1 more client handles have been asked for than
 # at mark $2 (a cycle asks once, or twice when it started the service).
 # Starts the log afresh; keep_log NAME keeps what it holds as NAME.log.
@@ -81,37 +84,14 @@ colour_count() { colour_count_of "$main" "$1" "$2" "$3" "$4" "${5#\#}"; }
 
 # ---- the face ----
 
-black=000000 grey=777777 green=5A7C0A pale=9A9A9A
-# The background, the sixteen labels and the three heads in the colours of a
-# connected (1) or other (0) face.
-face_frame() {
-  local label=$grey head=$pale
-  [ "$1" = 1 ] && label=$black head=$green
-  cat <<FACE
-bitmap 129 0 0
-text 23 76 $label 연결상태
-text 23 96 $label 이름
-text 23 116 $label 장치이름
-text 24 166 $label SSID
-text 24 186 $label BSSID
-text 24 205 $label 채널
-text 24 225 $label 링크속도
-text 24 245 $label 신호세기[dbm]
-text 24 304 $label 전송[Tx]
-text 24 324 $label 수신[Rx]
-text 350 166 $label MAC주소
-text 350 186 $label IP주소
-text 350 206 $label 서브넷마스크
-text 350 226 $label 게이트웨이
-text 350 246 $label DHCP 서버
-text 350 266 $label DNS 서버
-text 23 142 $head 무선AP 정보
-text 23 280 $head 송신/수신 프레임
-text 350 142 $head 무선랜카드 정보
-FACE
-}
-# A value line, left out when the value is empty: value KIND... TEXT.
-value() { [ -n "${*: -1}" ] && echo "$*"; }
+# Drawings for simcard_tool face, which takes the panel's places and inks from
+# the tests' own copy (wlanstat/ui/wine_tests/expected_panel.h).
+# The background with the labels and heads of a connected or other face.
+face_frame() { printf '%s\n' "bitmap 129 0 0" "panel $1"; }
+# Where the Tx and Rx values count real frames: left out of a comparison.
+counters_box="120,300 340,337"
+# A value where its line puts it, left out when empty: value KEY TEXT.
+value() { [ -n "$2" ] && echo "value $1 $2"; }
 
 # Compares the window with the face drawn from the lines on stdin, everywhere but
 # the adapter list, the 닫기 button, the two title buttons and the rectangles
@@ -140,38 +120,38 @@ face_is() {
 # ($2..$5), Tx and Rx 0, identity and addresses from the adapter's probe line
 # ($1; empty: none).
 connected_face() {
-  face_frame 1
-  echo "text 126 76 $black 무선 AP에 연결되어 있습니다"
-  value text 126 97 $black "$(field "$1" 11)"
-  value box 126 116 462 129 0x8820 $black "$(field "$1" 12)"
-  value box 126 164 324 179 0x8824 $black "$2"
-  value text 126 186 $black "$3"
-  value text 126 205 $black "$4"
-  value text 126 225 $black "$(awk -v v="$(field "$1" 10)" 'BEGIN {
+  face_frame connected
+  value state "무선 AP에 연결되어 있습니다"
+  value name "$(field "$1" 11)"
+  value device "$(field "$1" 12)"
+  value ssid "$2"
+  value bssid "$3"
+  value channel "$4"
+  value speed "$(awk -v v="$(field "$1" 10)" 'BEGIN {
     if (v >= 1e9) printf "%.1f Gbps", v / 1e9; else if (v >= 1e6) printf "%.1f Mbps", v / 1e6;
     else if (v >= 1e3) printf "%.1f Kbps", v / 1e3; else if (v > 0) printf "%.1f bps", v }')"
-  value text 126 245 $black "$5"
-  echo "text 126 304 $black 0"
-  echo "text 126 323 $black 0"
-  local n y=166
-  for n in 3 4 5 6 7 8 9; do
-    value text 453 $y $black "$(field "$1" $n)"
-    y=$((y + 20))
+  value signal "$5"
+  value tx 0
+  value rx 0
+  local n=3 key
+  for key in mac ip mask gateway dhcp dns dns2; do
+    value $key "$(field "$1" $n)"
+    n=$((n + 1))
   done
   echo "bitmap 130 464 45"
 }
 # An adapter that is not connected: its identity from its probe line ($1).
 not_connected_face() {
-  face_frame 0
-  echo "text 126 76 $grey 무선 AP에 연결되어 있지 않습니다"
-  value text 126 97 $grey "$(field "$1" 11)"
-  value box 126 116 462 129 0x8820 $grey "$(field "$1" 12)"
-  value text 453 166 $grey "$(field "$1" 3)"
+  face_frame other
+  value state "무선 AP에 연결되어 있지 않습니다"
+  value name "$(field "$1" 11)"
+  value device "$(field "$1" 12)"
+  value mac "$(field "$1" 3)"
   echo "bitmap 131 464 45"
 }
 no_adapter_face() {
-  face_frame 0
-  echo "text 126 76 $grey 무선 랜카드가 발견되지 않습니다"
+  face_frame other
+  value state "무선 랜카드가 발견되지 않습니다"
   echo "bitmap 132 464 45"
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The information panel as a screen reader reads it: each label with its values
 // as one text ("SSID office"; a label without a value alone), and each section
-// head as a group, column by column from the top.
+// head as a group, in the order of the panel's table.
 #include <string>
 #include <vector>
 

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "wlanstat/ui/wine_tests/expected_panel.h"
 #include "wlanstat/ui/wine_tests/sample_status.h"
 
 namespace {
+
+using expected_panel::Of;
 
 std::vector<std::wstring> Names(PanelState state, const wlanstat::AdapterStatus& status) {
     std::vector<std::wstring> names;
@@ -67,11 +70,11 @@ TEST(PanelReading, EachItemKeepsThePaintedTextsThatPlaceIt) {
     const auto items = PanelReading(PanelTexts(PANEL_CONNECTED, wlanstat::SampleStatus(1, 1)));
     const PanelReadingItem& ssid = items[4];
     ASSERT_EQ(ssid.pieces.size(), 2u);
-    EXPECT_EQ(ssid.pieces[0].x, 24);
-    EXPECT_EQ(ssid.pieces[0].y, 166);
+    EXPECT_EQ(ssid.pieces[0].x, Of("ssid").x);
+    EXPECT_EQ(ssid.pieces[0].y, Of("ssid").y);
     EXPECT_TRUE(ssid.pieces[1].fitted);
-    EXPECT_EQ(ssid.pieces[1].box.right, 324);
+    EXPECT_EQ(ssid.pieces[1].box.right, Of("ssid").right);
     EXPECT_EQ(items[18].pieces.size(), 3u);  // DNS: label and both servers
     EXPECT_TRUE(items[12].group);
-    EXPECT_EQ(items[12].pieces[0].x, 350);
+    EXPECT_EQ(items[12].pieces[0].x, Of("card").x);
 }

@@ -6,15 +6,7 @@
 #include <vector>
 
 #include "wlanstat/info/adapter_status.h"
-#include "wlanstat/ui/hit_rects.h"
-#include "wlanstat/ui/panel_state.h"
-
-// DrawText formats used for the two values that may not fit (DT_ flag values).
-// The values come from drivers and services: NOPREFIX keeps an "&" as it is.
-inline constexpr unsigned kFitSingleLine = 0x8820;         // SINGLELINE | END_ELLIPSIS | NOPREFIX
-inline constexpr unsigned kFitSingleLineCentred = 0x8824;  // ... | VCENTER
-
-enum class PanelTextKind { Label, Head, Value };
+#include "wlanstat/ui/panel_lines.h"
 
 struct PanelText {
     std::wstring text;
@@ -24,10 +16,11 @@ struct PanelText {
     fw::Rect box{};
     unsigned format = 0;
     PanelTextKind kind = PanelTextKind::Value;
-    int row = 0;  // a label's or head's index in drawing order; a value's: its label's
+    int row = 0;  // its line in PanelLines(), the same for a label or head and its values
 };
 
-// In drawing order. Empty values are left out: they would draw nothing.
+// In drawing order: labels, heads, then values. Empty values are left out: they
+// would draw nothing.
 std::vector<PanelText> PanelTexts(PanelState state, const wlanstat::AdapterStatus& status);
 
 // The status line of each state, which is the value of the first label.

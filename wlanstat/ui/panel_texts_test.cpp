@@ -4,10 +4,16 @@
 
 #include <algorithm>
 #include <limits>
+#include <tuple>
 
+#include "wlanstat/ui/wine_tests/expected_panel.h"
 #include "wlanstat/ui/wine_tests/sample_status.h"
 
 namespace {
+
+using expected_panel::kHeadInk;
+using expected_panel::kLabelInk;
+using expected_panel::Of;
 
 constexpr unsigned kNoPrefix = 0x0800;  // DT_NOPREFIX
 
@@ -27,9 +33,25 @@ const PanelText* Find(const std::vector<PanelText>& texts, int x, int y) {
     return it == texts.end() ? nullptr : &*it;
 }
 
-std::wstring TextAt(const std::vector<PanelText>& texts, int x, int y) {
-    const PanelText* t = Find(texts, x, y);
-    return t ? t->text : L"<none>";
+// What is drawn at line `l`'s value place, which must be in the line's ink.
+std::wstring ValueOf(const std::vector<PanelText>& texts, const expected_panel::Line& l, bool connected = true) {
+    const PanelText* t = Find(texts, l.valueX, l.valueY);
+    if (t == nullptr) return L"<none>";
+    EXPECT_EQ(t->color, l.ink->In(connected)) << l.key;
+    return t->text;
+}
+
+// The sixteen labels, then the three heads, each in its place and ink.
+void ExpectLabelsAndHeads(const std::vector<PanelText>& texts, bool connected) {
+    size_t i = 0;
+    for (bool heads : {false, true}) {
+        for (const expected_panel::Line& l : expected_panel::kLines) {
+            if (l.label == nullptr || l.head != heads) continue;
+            ASSERT_LT(i, texts.size());
+            const PanelText& t = texts[i++];
+            EXPECT_EQ(std::tuple(t.text, t.x, t.y, t.color), std::tuple(l.label, l.x, l.y, l.ink->In(connected)));
+        }
+    }
 }
 
 }  // namespace
@@ -49,11 +71,11 @@ TEST(PanelState, FollowsCountAndConnectedFlag) {
 }
 
 TEST(PanelState, ColoursPerState) {
-    EXPECT_EQ(LabelColorOf(PANEL_CONNECTED), 0x000000u);
-    EXPECT_EQ(HeadColorOf(PANEL_CONNECTED), 0x0A7C5Au);
+    EXPECT_EQ(LabelColorOf(PANEL_CONNECTED), kLabelInk.connected);
+    EXPECT_EQ(HeadColorOf(PANEL_CONNECTED), kHeadInk.connected);
     for (PanelState st : {PANEL_NOT_CONNECTED, PANEL_NO_ADAPTER}) {
-        EXPECT_EQ(LabelColorOf(st), 0x777777u);
-        EXPECT_EQ(HeadColorOf(st), 0x9A9A9Au);
+        EXPECT_EQ(LabelColorOf(st), kLabelInk.other);
+        EXPECT_EQ(HeadColorOf(st), kHeadInk.other);
     }
 }
 
@@ -61,71 +83,57 @@ TEST(PanelTexts, NoAdapterShowsLabelsHeadsAndStatusLineOnly) {
     const wlanstat::AdapterStatus s = FullStatus(0, 1);  // values present but must not show
     const auto texts = PanelTexts(PANEL_NO_ADAPTER, s);
     ASSERT_EQ(texts.size(), 16u + 3u + 1u);
-    EXPECT_EQ(texts[0].text, L"연결상태");
-    EXPECT_EQ(texts[15].text, L"DNS 서버");
-    EXPECT_EQ(texts[15].x, 350);
-    EXPECT_EQ(texts[15].y, 266);
-    EXPECT_EQ(texts[16].text, L"무선AP 정보");
-    EXPECT_EQ(texts[17].text, L"송신/수신 프레임");
-    EXPECT_EQ(texts[17].y, 280);
-    EXPECT_EQ(texts[18].text, L"무선랜카드 정보");
+    ExpectLabelsAndHeads(texts, false);
     EXPECT_EQ(texts[19].text, L"무선 랜카드가 발견되지 않습니다");
-    EXPECT_EQ(texts[19].x, 126);
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(texts[i].color, 0x777777u);
-    for (int i = 16; i < 19; ++i) EXPECT_EQ(texts[i].color, 0x9A9A9Au);
-    EXPECT_EQ(texts[19].color, 0x777777u);
+    EXPECT_EQ(ValueOf(texts, Of("state"), false), texts[19].text);
 }
 
 TEST(PanelTexts, NotConnectedShowsIdentityOnly) {
     const auto texts = PanelTexts(PANEL_NOT_CONNECTED, FullStatus(1, 0));
     ASSERT_EQ(texts.size(), 20u + 3u);
-    EXPECT_EQ(TextAt(texts, 126, 76), L"무선 AP에 연결되어 있지 않습니다");
-    EXPECT_EQ(TextAt(texts, 126, 97), L"Wi-Fi");
-    EXPECT_EQ(TextAt(texts, 126, 116), L"Quorix K4100ZT 802.11ac PCIe Adapter");
-    EXPECT_EQ(TextAt(texts, 453, 166), L"00:E0:4C:81:12:34");
-    EXPECT_EQ(TextAt(texts, 126, 304), L"<none>");
-    EXPECT_EQ(TextAt(texts, 453, 186), L"<none>");
+    EXPECT_EQ(ValueOf(texts, Of("state"), false), L"무선 AP에 연결되어 있지 않습니다");
+    EXPECT_EQ(ValueOf(texts, Of("name"), false), L"Wi-Fi");
+    EXPECT_EQ(ValueOf(texts, Of("device"), false), L"Quorix K4100ZT 802.11ac PCIe Adapter");
+    EXPECT_EQ(ValueOf(texts, Of("mac"), false), L"00:E0:4C:81:12:34");
+    EXPECT_EQ(ValueOf(texts, Of("tx")), L"<none>");
+    EXPECT_EQ(ValueOf(texts, Of("ip")), L"<none>");
 }
 
 TEST(PanelTexts, ConnectedShowsEveryValueInPlace) {
     const auto texts = PanelTexts(PANEL_CONNECTED, FullStatus(1, 1));
     ASSERT_EQ(texts.size(), 20u + 16u);
-    EXPECT_EQ(TextAt(texts, 126, 76), L"무선 AP에 연결되어 있습니다");
-    EXPECT_EQ(TextAt(texts, 126, 97), L"Wi-Fi");
-    EXPECT_EQ(TextAt(texts, 126, 164), L"office-5G");
-    EXPECT_EQ(TextAt(texts, 126, 186), L"88:36:6C:01:02:03");
-    EXPECT_EQ(TextAt(texts, 126, 205), L"149");
-    EXPECT_EQ(TextAt(texts, 126, 225), L"866.7 Mbps");
-    EXPECT_EQ(TextAt(texts, 126, 245), L"-45");
-    EXPECT_EQ(TextAt(texts, 126, 304), L"1234");
-    EXPECT_EQ(TextAt(texts, 126, 323), L"5678");  // one row above its label
-    EXPECT_EQ(TextAt(texts, 453, 186), L"192.168.0.23");
-    EXPECT_EQ(TextAt(texts, 453, 206), L"255.255.255.0");
-    EXPECT_EQ(TextAt(texts, 453, 226), L"192.168.0.1");
-    EXPECT_EQ(TextAt(texts, 453, 246), L"192.168.0.1");
-    EXPECT_EQ(TextAt(texts, 453, 266), L"168.126.63.1");
-    EXPECT_EQ(TextAt(texts, 453, 286), L"168.126.63.2");
-    for (const PanelText& t : texts) {
-        const bool isHead = t.y == 142 || t.y == 280;
-        EXPECT_EQ(t.color, isHead ? 0x0A7C5Au : 0x000000u) << t.x << "," << t.y;
-    }
+    ExpectLabelsAndHeads(texts, true);
+    EXPECT_EQ(ValueOf(texts, Of("state")), L"무선 AP에 연결되어 있습니다");
+    EXPECT_EQ(ValueOf(texts, Of("name")), L"Wi-Fi");
+    EXPECT_EQ(ValueOf(texts, Of("device")), L"Quorix K4100ZT 802.11ac PCIe Adapter");
+    EXPECT_EQ(ValueOf(texts, Of("ssid")), L"office-5G");
+    EXPECT_EQ(ValueOf(texts, Of("bssid")), L"88:36:6C:01:02:03");
+    EXPECT_EQ(ValueOf(texts, Of("channel")), L"149");
+    EXPECT_EQ(ValueOf(texts, Of("speed")), L"866.7 Mbps");
+    EXPECT_EQ(ValueOf(texts, Of("signal")), L"-45");
+    EXPECT_EQ(ValueOf(texts, Of("tx")), L"1234");
+    EXPECT_EQ(ValueOf(texts, Of("rx")), L"5678");
+    EXPECT_EQ(ValueOf(texts, Of("mac")), L"00:E0:4C:81:12:34");
+    EXPECT_EQ(ValueOf(texts, Of("ip")), L"192.168.0.23");
+    EXPECT_EQ(ValueOf(texts, Of("mask")), L"255.255.255.0");
+    EXPECT_EQ(ValueOf(texts, Of("gateway")), L"192.168.0.1");
+    EXPECT_EQ(ValueOf(texts, Of("dhcp")), L"192.168.0.1");
+    EXPECT_EQ(ValueOf(texts, Of("dns")), L"168.126.63.1");
+    EXPECT_EQ(ValueOf(texts, Of("dns2")), L"168.126.63.2");
 }
 
 TEST(PanelTexts, DescriptionAndSsidAreFittedIntoTheirBoxes) {
     const auto texts = PanelTexts(PANEL_CONNECTED, FullStatus(1, 1));
-    const PanelText* desc = Find(texts, 126, 116);
-    ASSERT_NE(desc, nullptr);
-    EXPECT_TRUE(desc->fitted);
-    EXPECT_EQ(desc->format, 0x8020u | kNoPrefix);
-    EXPECT_EQ(desc->box.right, 462);  // stops left of the state picture
-    EXPECT_EQ(desc->box.bottom, 129);
-    const PanelText* ssid = Find(texts, 126, 164);
-    ASSERT_NE(ssid, nullptr);
-    EXPECT_TRUE(ssid->fitted);
-    EXPECT_EQ(ssid->format, 0x8024u | kNoPrefix);
-    EXPECT_EQ(ssid->box.right, 324);
-    EXPECT_EQ(ssid->box.bottom, 179);
-    EXPECT_FALSE(Find(texts, 126, 97)->fitted);
+    for (const expected_panel::Line& l : {Of("device"), Of("ssid")}) {
+        const PanelText* t = Find(texts, l.valueX, l.valueY);
+        ASSERT_NE(t, nullptr) << l.key;
+        EXPECT_TRUE(t->fitted);
+        EXPECT_EQ(t->format, l.format);
+        EXPECT_NE(t->format & kNoPrefix, 0u);
+        EXPECT_EQ(t->box.right, l.right);
+        EXPECT_EQ(t->box.bottom, l.bottom);
+    }
+    EXPECT_FALSE(Find(texts, Of("name").valueX, Of("name").valueY)->fitted);
 }
 
 // DrawText would take an "&" as a mnemonic ("AT&T" as "ATT" with T underlined);
@@ -154,12 +162,12 @@ TEST(PanelTexts, ZeroValuesLeaveTheirPlaceEmptyButCountersShowZero) {
     s.rxFrames = 0;
     s.dnsServer2.clear();
     const auto texts = PanelTexts(PANEL_CONNECTED, s);
-    EXPECT_EQ(TextAt(texts, 126, 205), L"<none>");
-    EXPECT_EQ(TextAt(texts, 126, 225), L"<none>");
-    EXPECT_EQ(TextAt(texts, 126, 245), L"<none>");
-    EXPECT_EQ(TextAt(texts, 126, 304), L"0");
-    EXPECT_EQ(TextAt(texts, 126, 323), L"0");
-    EXPECT_EQ(TextAt(texts, 453, 286), L"<none>");
+    EXPECT_EQ(ValueOf(texts, Of("channel")), L"<none>");
+    EXPECT_EQ(ValueOf(texts, Of("speed")), L"<none>");
+    EXPECT_EQ(ValueOf(texts, Of("signal")), L"<none>");
+    EXPECT_EQ(ValueOf(texts, Of("tx")), L"0");
+    EXPECT_EQ(ValueOf(texts, Of("rx")), L"0");
+    EXPECT_EQ(ValueOf(texts, Of("dns2")), L"<none>");
 }
 
 TEST(PanelTexts, ValueForms) {

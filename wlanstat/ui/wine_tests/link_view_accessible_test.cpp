@@ -8,6 +8,7 @@
 #include "tests/support/message_pump.h"
 #include "tests/support/msaa_client.h"
 #include "wlanstat/ui/link_view_dlg.h"
+#include "wlanstat/ui/wine_tests/expected_panel.h"
 #include "wlanstat/ui/wine_tests/sample_status.h"
 
 namespace {
@@ -62,6 +63,7 @@ protected:
     fw::ComPtr<IAccessible> acc;
 };
 
+using expected_panel::Of;
 constexpr long kFirstPanelItem = 1, kSsid = 5, kDns = 19, kPicture = 20, kMinimise = 21, kCloseImage = 22,
                kCombo = 23, kCloseButton = 24;
 
@@ -98,8 +100,9 @@ TEST_F(StatusDialogReader, ConnectedFaceReadsLabelsWithValuesWherePainted) {
     EXPECT_EQ(msaa::Name(acc.Get(), kDns), L"DNS 서버 168.126.63.1 168.126.63.2");
     EXPECT_EQ(msaa::Name(acc.Get(), kPicture), L"무선 AP에 연결되어 있습니다");
 
-    // The SSID's label at (24, 166) and its value's box (126, 164)-(324, 179) together.
-    EXPECT_TRUE(SameRect(msaa::Location(acc.Get(), kSsid), Screen({24, 164, 324, 179})));
+    // The SSID's label and its value's box together.
+    const expected_panel::Line& ssid = Of("ssid");
+    EXPECT_TRUE(SameRect(msaa::Location(acc.Get(), kSsid), Screen({ssid.x, ssid.valueY, ssid.right, ssid.bottom})));
     EXPECT_TRUE(SameRect(msaa::Location(acc.Get(), kPicture), Screen({464, 45, 571, 142})));
     EXPECT_TRUE(SameRect(msaa::Location(acc.Get(), kMinimise), Screen({556, 10, 568, 22})));
     EXPECT_TRUE(SameRect(msaa::Location(acc.Get(), kCloseImage), Screen({571, 10, 583, 22})));
@@ -107,8 +110,8 @@ TEST_F(StatusDialogReader, ConnectedFaceReadsLabelsWithValuesWherePainted) {
     ::GetWindowRect(::GetDlgItem(dlg.m_hWnd, IDC_CLOSE_BUTTON), &button);
     EXPECT_TRUE(SameRect(msaa::Location(acc.Get(), kCloseButton), button));
     const RECT dns = msaa::Location(acc.Get(), kDns);  // the label and both servers below it
-    EXPECT_EQ(dns.left, Screen({350, 266, 0, 0}).left);
-    EXPECT_GE(dns.bottom, Screen({0, 0, 0, 298}).bottom);
+    EXPECT_EQ(dns.left, Screen({Of("dns").x, 0, 0, 0}).left);
+    EXPECT_GE(dns.bottom, Screen({0, 0, 0, Of("dns2").valueY + 12}).bottom);
 
     // What a pointer over the face finds.
     VARIANT v;

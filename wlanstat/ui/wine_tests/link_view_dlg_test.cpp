@@ -10,9 +10,12 @@
 
 #include "wlanstat/ui/panel_texts.h"
 #include "tests/support/message_pump.h"
+#include "wlanstat/ui/wine_tests/expected_panel.h"
 #include "wlanstat/ui/wine_tests/sample_status.h"
 
 namespace {
+
+using expected_panel::Of;
 
 using wlanstat::AdapterStatus;
 using wlanstat::Guid;
@@ -138,10 +141,16 @@ private:
     void* bits_ = nullptr;
 };
 
-// The background alone, with `texts` drawn on it the plain way: what the face
-// should look like in a region.
-void DrawReference(Surface& s, OpenDlg& dlg, const std::vector<std::pair<std::wstring, POINT>>& texts,
-                   COLORREF colour) {
+// A text where its line of the panel draws its value, or with `label` its label.
+struct Drawn {
+    std::wstring text;
+    const expected_panel::Line* line;
+    bool label = false;
+};
+
+// The background alone, with `texts` drawn on it the plain way in their lines'
+// inks: what the face should look like in a region.
+void DrawReference(Surface& s, OpenDlg& dlg, const std::vector<Drawn>& texts, bool connected = false) {
     CBitmap background;
     background.LoadBitmap(IDB_BACKGROUND);
     CDC src;
@@ -150,8 +159,15 @@ void DrawReference(Surface& s, OpenDlg& dlg, const std::vector<std::pair<std::ws
     s.dc.BitBlt(0, 0, 594, 398, &src, 0, 0, SRCCOPY);
     s.dc.SelectObject(&dlg.panelFont);
     s.dc.SetBkMode(TRANSPARENT);
-    s.dc.SetTextColor(colour);
-    for (const auto& [text, at] : texts) s.dc.TextOut(at.x, at.y, text);
+    for (const auto& [text, line, label] : texts) {
+        s.dc.SetTextColor(line->ink->In(connected));
+        s.dc.TextOut(label ? line->x : line->valueX, label ? line->y : line->valueY, text);
+    }
+}
+
+// From a line's value place to `right`, `height` high, `lead` pixels more on the left.
+RECT ValueBox(const expected_panel::Line& l, int right, int lead = 0, int height = 13) {
+    return RECT{l.valueX - lead, l.valueY, right, l.valueY + height};
 }
 
 void DrawPicture(Surface& s, UINT id) {
@@ -188,7 +204,8 @@ protected:
 
     void Face(Surface& s) { dlg.DrawFace(&s.dc); }
 
-    RECT TextBox(int x, int y, int w = 200) { return RECT{x, y, x + w, y + 13}; }
+    // A line's label or head.
+    RECT TextBox(const expected_panel::Line& l, int w) { return RECT{l.x, l.y, l.x + w, l.y + 13}; }
 
     TestDlg dlg;
 };
@@ -251,13 +268,13 @@ TEST_F(StatusDialog, InitialisationPlacesEverything) {
 TEST_F(StatusDialog, FirstFaceIsTheNoAdapterPanel) {
     Surface face, expected;
     Face(face);
-    DrawReference(expected, dlg, {{L"무선 랜카드가 발견되지 않습니다", {126, 76}}, {L"연결상태", {23, 76}}}, 0x777777);
+    DrawReference(expected, dlg, {{L"무선 랜카드가 발견되지 않습니다", &Of("state")}, {L"연결상태", &Of("state"), true}});
     DrawPicture(expected, IDB_STATE_NO_ADAPTER);
-    EXPECT_TRUE(face.SameAs(expected, RECT{0, 70, 460, 90}));
+    EXPECT_TRUE(face.SameAs(expected, RECT{0, Of("state").y - 6, 460, Of("state").y + 14}));
     EXPECT_TRUE(face.SameAs(expected, RECT{464, 45, 571, 142}));
-    EXPECT_GT(face.Count(TextBox(23, 142, 80), 0x9A9A9A), 0);  // head
-    EXPECT_EQ(face.Count(TextBox(23, 142, 80), 0x0A7C5A), 0);
-    EXPECT_GT(face.Count(TextBox(350, 166, 80), 0x777777), 0);  // label
+    EXPECT_GT(face.Count(TextBox(Of("ap"), 80), Of("ap").ink->other), 0);  // head
+    EXPECT_EQ(face.Count(TextBox(Of("ap"), 80), Of("ap").ink->connected), 0);
+    EXPECT_GT(face.Count(TextBox(Of("mac"), 80), Of("mac").ink->other), 0);  // label
 }
 
 TEST_F(StatusDialog, ConnectedPanelShowsValuesInBlackAndGreenHeads) {
@@ -266,21 +283,21 @@ TEST_F(StatusDialog, ConnectedPanelShowsValuesInBlackAndGreenHeads) {
     Face(face);
     face.Save(L"wlanstat-connected-face.bmp");
     DrawReference(expected, dlg,
-                  {{L"866.7 Mbps", {126, 225}}, {L"-45", {126, 245}}, {L"36", {126, 205}},
-                   {L"0", {126, 304}}, {L"0", {126, 323}}, {L"192.168.0.23", {453, 186}},
-                   {L"168.126.63.2", {453, 286}}, {L"무선 AP에 연결되어 있습니다", {126, 76}}},
-                  0x000000);
+                  {{L"866.7 Mbps", &Of("speed")}, {L"-45", &Of("signal")}, {L"36", &Of("channel")},
+                   {L"0", &Of("tx")}, {L"0", &Of("rx")}, {L"192.168.0.23", &Of("ip")},
+                   {L"168.126.63.2", &Of("dns2")}, {L"무선 AP에 연결되어 있습니다", &Of("state")}},
+                  true);
     DrawPicture(expected, IDB_STATE_CONNECTED);
-    for (RECT r : {RECT{126, 225, 330, 238}, RECT{126, 245, 330, 258}, RECT{126, 205, 330, 218},
-                   RECT{126, 304, 330, 317}, RECT{126, 323, 330, 336}, RECT{453, 186, 580, 199},
-                   RECT{453, 286, 580, 299}, RECT{126, 76, 460, 89}, RECT{464, 45, 571, 142}}) {
+    for (RECT r : {ValueBox(Of("speed"), 330), ValueBox(Of("signal"), 330), ValueBox(Of("channel"), 330),
+                   ValueBox(Of("tx"), 330), ValueBox(Of("rx"), 330), ValueBox(Of("ip"), 580),
+                   ValueBox(Of("dns2"), 580), ValueBox(Of("state"), 460), RECT{464, 45, 571, 142}}) {
         EXPECT_TRUE(face.SameAs(expected, r)) << r.left << "," << r.top;
     }
-    EXPECT_GT(face.Count(TextBox(23, 142, 80), 0x0A7C5A), 0);
-    EXPECT_GT(face.Count(TextBox(23, 280, 100), 0x0A7C5A), 0);
-    EXPECT_GT(face.Count(TextBox(350, 142, 100), 0x0A7C5A), 0);
-    EXPECT_EQ(face.Count(TextBox(350, 142, 100), 0x9A9A9A), 0);
-    EXPECT_GT(face.Count(TextBox(24, 166, 60), 0x000000), 0);
+    EXPECT_GT(face.Count(TextBox(Of("ap"), 80), Of("ap").ink->connected), 0);
+    EXPECT_GT(face.Count(TextBox(Of("frames"), 100), Of("frames").ink->connected), 0);
+    EXPECT_GT(face.Count(TextBox(Of("card"), 100), Of("card").ink->connected), 0);
+    EXPECT_EQ(face.Count(TextBox(Of("card"), 100), Of("card").ink->other), 0);
+    EXPECT_GT(face.Count(TextBox(Of("ssid"), 60), Of("ssid").ink->connected), 0);
 }
 
 TEST_F(StatusDialog, ZeroValuesLeaveTheirPlacesBlank) {
@@ -291,8 +308,9 @@ TEST_F(StatusDialog, ZeroValuesLeaveTheirPlacesBlank) {
     Update(s, {Entry(1, L"A")});
     Surface face, blank;
     Face(face);
-    DrawReference(blank, dlg, {}, 0);
-    for (int y : {205, 225, 245}) EXPECT_TRUE(face.SameAs(blank, RECT{120, y, 330, y + 13})) << y;
+    DrawReference(blank, dlg, {});
+    for (RECT r : {ValueBox(Of("channel"), 330, 6), ValueBox(Of("speed"), 330, 6), ValueBox(Of("signal"), 330, 6)})
+        EXPECT_TRUE(face.SameAs(blank, r)) << r.top;
 }
 
 TEST_F(StatusDialog, NotConnectedShowsIdentityInGrey) {
@@ -302,19 +320,18 @@ TEST_F(StatusDialog, NotConnectedShowsIdentityInGrey) {
     Surface face, expected;
     Face(face);
     DrawReference(expected, dlg,
-                  {{L"무선 AP에 연결되어 있지 않습니다", {126, 76}}, {L"Wi-Fi", {126, 97}},
-                   {L"00:E0:4C:81:12:34", {453, 166}}},
-                  0x777777);
+                  {{L"무선 AP에 연결되어 있지 않습니다", &Of("state")}, {L"Wi-Fi", &Of("name")},
+                   {L"00:E0:4C:81:12:34", &Of("mac")}});
     DrawPicture(expected, IDB_STATE_NOT_CONNECTED);
-    for (RECT r : {RECT{126, 76, 460, 89}, RECT{126, 97, 460, 109}, RECT{453, 166, 580, 179},
+    for (RECT r : {ValueBox(Of("state"), 460), ValueBox(Of("name"), 460, 0, 12), ValueBox(Of("mac"), 580),
                    RECT{464, 45, 571, 142}}) {
         EXPECT_TRUE(face.SameAs(expected, r)) << r.left << "," << r.top;
     }
     Surface blank;
-    DrawReference(blank, dlg, {}, 0);
-    EXPECT_TRUE(face.SameAs(blank, RECT{120, 225, 330, 238}));   // no speed
-    EXPECT_TRUE(face.SameAs(blank, RECT{453, 186, 580, 199}));   // no address
-    EXPECT_TRUE(face.SameAs(blank, RECT{120, 304, 330, 336}));   // no counters
+    DrawReference(blank, dlg, {});
+    EXPECT_TRUE(face.SameAs(blank, ValueBox(Of("speed"), 330, 6)));  // no speed
+    EXPECT_TRUE(face.SameAs(blank, ValueBox(Of("ip"), 580)));        // no address
+    EXPECT_TRUE(face.SameAs(blank, ValueBox(Of("tx"), 330, 6, Of("rx").valueY + 13 - Of("tx").valueY)));  // no counters
 }
 
 TEST_F(StatusDialog, LongDescriptionEndsWithinItsBox) {
@@ -323,9 +340,10 @@ TEST_F(StatusDialog, LongDescriptionEndsWithinItsBox) {
     Update(s, {Entry(1, L"A")});
     Surface face, blank;
     Face(face);
-    DrawReference(blank, dlg, {}, 0);
-    EXPECT_FALSE(face.SameAs(blank, RECT{126, 116, 462, 129}));
-    EXPECT_TRUE(face.SameAs(blank, RECT{462, 116, 464, 129}));  // nothing past the box
+    DrawReference(blank, dlg, {});
+    const expected_panel::Line& box = Of("device");
+    EXPECT_FALSE(face.SameAs(blank, RECT{box.valueX, box.valueY, box.right, box.bottom}));
+    EXPECT_TRUE(face.SameAs(blank, RECT{box.right, box.valueY, 464, box.bottom}));  // nothing past the box
 }
 
 TEST_F(StatusDialog, ComboFollowsTheAdapterList) {

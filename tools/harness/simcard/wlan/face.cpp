@@ -2,27 +2,16 @@
 
 #include <windows.h>
 
-#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "tools/harness/simcard/wlan/card_files.h"
+#include "wlanstat/ui/wine_tests/expected_panel.h"
 
 namespace simcard {
 
 namespace {
-
-// The words of a drawing line after the first `skip`, and the rest as text.
-std::wstring Rest(const std::string& line, int skip) {
-    std::size_t at = 0;
-    for (int i = 0; i < skip; ++i) {
-        at = line.find_first_not_of(' ', at);
-        at = at == std::string::npos ? at : line.find(' ', at);
-        if (at == std::string::npos) return {};
-    }
-    return WideFromUtf8(line.substr(at + 1));
-}
 
 bool SaveBitmap(HDC dc, HBITMAP bitmap, const wchar_t* path) {
     // 24 bits: no alpha channel for a reader to misread.
@@ -74,6 +63,7 @@ int DrawFace(const wchar_t* outPath, const wchar_t* modulePath, const wchar_t* d
     SetBkMode(canvas, TRANSPARENT);
 
     int status = 0;
+    bool connected = false;  // the inks of the face, from its "panel" line
     std::istringstream lines(drawing);
     for (std::string line; std::getline(lines, line);) {
         std::istringstream w(line);
@@ -90,23 +80,32 @@ int DrawFace(const wchar_t* outPath, const wchar_t* modulePath, const wchar_t* d
             SelectObject(picture, old);
             if (bm == nullptr) status = 3;
             DeleteObject(bm);
-        } else if (kind == "text") {
-            int x = 0, y = 0;
-            std::string colour;
-            w >> x >> y >> colour;
-            const unsigned long c = std::strtoul(colour.c_str(), nullptr, 16);
-            SetTextColor(canvas, RGB(c >> 16, (c >> 8) & 255, c & 255));
-            const std::wstring text = Rest(line, 4);
-            TextOutW(canvas, x, y, text.c_str(), static_cast<int>(text.size()));
-        } else if (kind == "box") {
-            RECT r{};
-            std::string flags, colour;
-            w >> r.left >> r.top >> r.right >> r.bottom >> flags >> colour;
-            const unsigned long c = std::strtoul(colour.c_str(), nullptr, 16);
-            SetTextColor(canvas, RGB(c >> 16, (c >> 8) & 255, c & 255));
-            std::wstring text = Rest(line, 7);
-            DrawTextW(canvas, text.data(), static_cast<int>(text.size()), &r,
-                      static_cast<UINT>(std::strtoul(flags.c_str(), nullptr, 0)));
+        } else if (kind == "panel") {
+            std::string face;
+            w >> face;
+            connected = face == "connected";
+            for (bool heads : {false, true}) {  // the labels, then the heads
+                for (const expected_panel::Line& l : expected_panel::kLines) {
+                    if (l.label == nullptr || l.head != heads) continue;
+                    SetTextColor(canvas, l.ink->In(connected));
+                    TextOutW(canvas, l.x, l.y, l.label, static_cast<int>(wcslen(l.label)));
+                }
+            }
+        } else if (kind == "value") {
+            std::string key;
+            w >> key;
+            const expected_panel::Line* l = expected_panel::Named(key);
+            if (l == nullptr) {
+                status = 4;
+                continue;
+            }
+            std::string rest;
+            std::getline(w.ignore(1), rest);  // the text after one space
+            const std::wstring text = WideFromUtf8(rest);
+            SetTextColor(canvas, l->ink->In(connected));
+            RECT r{l->valueX, l->valueY, l->right, l->bottom};
+            if (l->format == 0) TextOutW(canvas, r.left, r.top, text.c_str(), static_cast<int>(text.size()));
+            else DrawTextW(canvas, text.data(), static_cast<int>(text.size()), &r, l->format);
         } else if (!kind.empty()) {
             status = 4;
         }

@@ -12,10 +12,10 @@
 //       transmit speed (bit/s), connection name, description (UTF-8)
 //   simcard_tool face OUT.bmp MODULE DRAWING
 //       draws what a face should look like into a 594 x 398 bitmap file, from
-//       the bitmaps of MODULE and the UTF-8 lines of DRAWING:
-//         bitmap ID X Y                 bitmap resource ID at (X, Y)
-//         text X Y RRGGBB TEXT          TextOut in 12-unit "gulim"
-//         box L T R B FLAGS RRGGBB TEXT DrawText into the rectangle
+//       the bitmaps of MODULE and the UTF-8 lines of DRAWING, in 12-unit "gulim":
+//         bitmap ID X Y          bitmap resource ID at (X, Y)
+//         panel connected|other  the panel's labels and heads in that face's inks
+//         value KEY TEXT         TEXT where line KEY of wine_tests/expected_panel.h puts it
 #include <winsock2.h>
 #include <windows.h>
 #include <iphlpapi.h>
