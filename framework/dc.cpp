@@ -36,7 +36,8 @@ BOOL CDC::DeleteDC() noexcept {
     return ok;
 }
 
-HGDIOBJ CDC::SelectObject(HGDIOBJ obj) noexcept {
+HGDIOBJ CDC::SelectObject(CGdiObject* object) noexcept {
+    HGDIOBJ obj = object->m_hObject;
     if (m_hDC == nullptr || obj == nullptr) return nullptr;
     HGDIOBJ old = ::SelectObject(m_hDC, obj);
     int slot = SlotOf(obj);

@@ -1,9 +1,9 @@
 #pragma once
-// Device contexts. Every CDC puts back the objects that were selected into it
-// when it was made before it lets the DC go, so a font or bitmap selected into
-// a DC can always be deleted afterwards and nothing leaks on an early return.
-// Declare a bitmap or font before the CDC it is selected into, so the DC lets
-// go of it first.
+// Device contexts, and the one way to select into them: fw::ScopedSelect (at
+// the end), which puts back what it replaced when its scope ends. It is made
+// from the DC and the object, so it ends before either, whatever order they
+// were declared in. (SelectObject is MFC's own; what it selected, the CDC puts
+// back before it lets the DC go.)
 #include <windows.h>
 
 #include <string_view>
@@ -28,9 +28,8 @@ public:
     BOOL CreateCompatibleDC(CDC* dc) noexcept;
     BOOL DeleteDC() noexcept;
 
-    // Both return the object that was selected before, for selecting it back.
-    HGDIOBJ SelectObject(CGdiObject* obj) noexcept { return SelectObject(obj->m_hObject); }
-    HGDIOBJ SelectObject(HGDIOBJ obj) noexcept;
+    // Returns the object that was selected before.
+    HGDIOBJ SelectObject(CGdiObject* obj) noexcept;
 
     BOOL BitBlt(int x, int y, int w, int h, CDC* src, int sx, int sy, DWORD rop) noexcept {
         return ::BitBlt(m_hDC, x, y, w, h, src->m_hDC, sx, sy, rop);
@@ -73,3 +72,24 @@ public:
 private:
     HWND m_hWnd;
 };
+
+namespace fw {
+
+// Selects `object` into `dc` until the scope ends, then puts back what it
+// replaced. Either one missing selects nothing.
+class ScopedSelect {
+public:
+    ScopedSelect(HDC dc, HGDIOBJ object) noexcept
+        : dc_(dc), replaced_(dc != nullptr && object != nullptr ? ::SelectObject(dc, object) : nullptr) {}
+    ~ScopedSelect() {
+        if (replaced_ != nullptr && replaced_ != HGDI_ERROR) ::SelectObject(dc_, replaced_);
+    }
+    ScopedSelect(const ScopedSelect&) = delete;
+    ScopedSelect& operator=(const ScopedSelect&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ replaced_;
+};
+
+}  // namespace fw

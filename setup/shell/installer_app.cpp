@@ -13,7 +13,7 @@ namespace {
 // Start-up's system calls for the real program.
 class Win32Startup final : public startup::StartupSystem {
 public:
-    Win32Startup(CNorvikApp& app, HANDLE& mutex) : app_(app), mutex_(mutex) {}
+    Win32Startup(CNorvikApp& app, fw::UniqueHandle& mutex) : app_(app), mutex_(mutex) {}
 
     void InitCommonControls() override {
         INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
@@ -26,8 +26,7 @@ public:
     startup::MutexOutcome CreateInstanceMutex() override {
         // No namespace prefix: one installer per logon session. The handle is
         // kept for the life of the process.
-        mutex_ = ::CreateMutexW(nullptr, TRUE, kInstallerMutexName);
-        if (::GetLastError() == ERROR_ALREADY_EXISTS) return startup::MutexOutcome::AlreadyExists;
+        if (fw::AnotherInstanceRuns(kInstallerMutexName, mutex_)) return startup::MutexOutcome::AlreadyExists;
         return mutex_ ? startup::MutexOutcome::Created : startup::MutexOutcome::Failed;
     }
     void ShowAlreadyRunning() override {
@@ -46,7 +45,7 @@ public:
 
 private:
     CNorvikApp& app_;
-    HANDLE& mutex_;
+    fw::UniqueHandle& mutex_;
     std::optional<CNorvikDlg> frame_;
 };
 
