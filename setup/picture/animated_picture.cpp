@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "framework/app.h"
+#include "framework/scope_exit.h"
 #include "setup/picture/gif_frames.h"
 
 using picture::AnimationPlayback;
@@ -52,14 +53,12 @@ int CAnimatedPicture::LoadFromResource() {
 
     HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE | GMEM_NODISCARD, size);
     if (copy == nullptr) return 0;
-    int result = 0;
-    if (void* target = GlobalLock(copy)) {
-        std::memcpy(target, bytes, size);
-        GlobalUnlock(copy);
-        result = LoadFromMemory(copy, size);
-    }
-    GlobalFree(copy);
-    return result;
+    const fw::ScopeExit freeCopy([copy] { GlobalFree(copy); });
+    void* target = GlobalLock(copy);
+    if (target == nullptr) return 0;
+    std::memcpy(target, bytes, size);
+    GlobalUnlock(copy);
+    return LoadFromMemory(copy, size);
 }
 
 int CAnimatedPicture::LoadFromMemory(HGLOBAL memory, DWORD size) {
