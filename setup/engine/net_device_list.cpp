@@ -31,7 +31,9 @@ const SetupApiCalls& SetupApi() {
 }  // namespace
 
 bool SetupApiNetDeviceList::Open() {
-    // Without every call nothing is opened, and the others are made only on an open list.
+    // Without every call nothing is opened (the others are made only on an open
+    // list): the card's old node then stays, and the install's outcome does not
+    // say so, as the worker ignores the removal's result.
     if (!SetupApi().Complete()) return false;
     Close();
     CLSID netClass{};
