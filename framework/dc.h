@@ -2,8 +2,7 @@
 // Device contexts, and the one way to select into them: fw::ScopedSelect (at
 // the end), which puts back what it replaced when its scope ends. It is made
 // from the DC and the object, so it ends before either, whatever order they
-// were declared in. (SelectObject is MFC's own; what it selected, the CDC puts
-// back before it lets the DC go.)
+// were declared in.
 #include <windows.h>
 
 #include <string_view>
@@ -28,8 +27,11 @@ public:
     BOOL CreateCompatibleDC(CDC* dc) noexcept;
     BOOL DeleteDC() noexcept;
 
-    // Returns the object that was selected before.
-    HGDIOBJ SelectObject(CGdiObject* obj) noexcept;
+    // MFC's own: selects for the rest of the DC's life and keeps no record. A
+    // memory DC lets go of it when deleted.
+    HGDIOBJ SelectObject(CGdiObject* obj) noexcept {
+        return m_hDC != nullptr && obj->m_hObject != nullptr ? ::SelectObject(m_hDC, obj->m_hObject) : nullptr;
+    }
 
     BOOL BitBlt(int x, int y, int w, int h, CDC* src, int sx, int sy, DWORD rop) noexcept {
         return ::BitBlt(m_hDC, x, y, w, h, src->m_hDC, sx, sy, rop);
@@ -44,12 +46,7 @@ public:
     COLORREF GetPixel(int x, int y) const noexcept { return ::GetPixel(m_hDC, x, y); }
 
 protected:
-    // Puts back the objects the DC had when it was handed to us.
-    void RestoreSelections() noexcept;
     bool m_owned = false;
-
-private:
-    HGDIOBJ m_original[4]{};  // bitmap, font, brush, pen
 };
 
 // The DC of one WM_PAINT: BeginPaint on construction, EndPaint on destruction.

@@ -1,6 +1,5 @@
 #pragma once
-// One running copy of a program: a named mutex, created owned and held for the
-// life of the process.
+// One running copy of a program: a named mutex, held for the life of the process.
 #include <windows.h>
 
 #include "framework/unique_handle.h"
