@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "setup/engine/install_result.h"
 #include "setup/engine/package_selection.h"
 
 namespace engine {
@@ -27,7 +28,7 @@ public:
     // Removes the card's present device node, if any; failures are ignored.
     virtual void RemoveCardDevice() = 0;
     // Posts WM_INSTALL_RESULT with this outcome and lParam 0.
-    virtual void PostOutcome(unsigned int outcome) = 0;
+    virtual void PostOutcome(InstallOutcome outcome) = 0;
 
 protected:
     ~InstallSystem() = default;

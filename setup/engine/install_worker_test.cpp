@@ -49,7 +49,7 @@ public:
         return exitCode;
     }
     void RemoveCardDevice() override { calls.push_back("remove"); }
-    void PostOutcome(unsigned int outcome) override {
+    void PostOutcome(InstallOutcome outcome) override {
         calls.push_back("post " + std::to_string(outcome));
         posted.push_back(outcome);
     }

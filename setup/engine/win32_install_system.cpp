@@ -75,7 +75,7 @@ std::optional<std::uint32_t> Win32InstallSystem::LaunchAndWait(const std::wstrin
 
 void Win32InstallSystem::RemoveCardDevice() { ::RemoveCardDevice(); }
 
-void Win32InstallSystem::PostOutcome(unsigned int outcome) {
+void Win32InstallSystem::PostOutcome(InstallOutcome outcome) {
     // The page's window is read only now: it may have been recreated meanwhile.
     if (page_ == nullptr) return;
     PostMessageW(page_->ResultWindow(), WM_INSTALL_RESULT, outcome, 0);

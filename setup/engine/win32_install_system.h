@@ -18,7 +18,7 @@ public:
     void RescanHardware() override;
     std::optional<std::uint32_t> LaunchAndWait(const std::wstring& installerPath, std::wstring& commandLine) override;
     void RemoveCardDevice() override;
-    void PostOutcome(unsigned int outcome) override;
+    void PostOutcome(InstallOutcome outcome) override;
 
 private:
     const InstallResultTarget* page_;

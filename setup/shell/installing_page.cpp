@@ -26,6 +26,8 @@ BOOL CNotiLowVersion::OnInitDialog() {
     cancel->SetFont(&g_pPrevMgr->m_buttonFont);
     skin::PlaceButton(next, skin::kFirstPushButton);
     skin::PlaceButton(cancel, skin::kSecondPushButton);
+    // The fonts again after the moves: on purpose, the buttons get the same
+    // messages in the same order as they always have.
     next->SetFont(&g_pPrevMgr->m_buttonFont);
     cancel->SetFont(&g_pPrevMgr->m_buttonFont);
     m_picture.m_centerInMainWindow = 0;

@@ -25,6 +25,8 @@ BOOL CIntro::OnInitDialog() {
     CWnd* cancel = GetDlgItem(IDCANCEL);
     next->SetWindowText(L"다음 >");
     cancel->SetWindowText(L"취소");
+    // Each text is set again after its move: on purpose, the buttons get the
+    // same messages in the same order as they always have.
     skin::PlaceButton(next, skin::kFirstPushButton);
     next->SetWindowText(L"다음 >");
     skin::PlaceButton(cancel, skin::kSecondPushButton);

@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "setup/engine/install_result.h"
 #include "setup/res/resource_ids.h"
 
 namespace skin {
@@ -55,17 +56,23 @@ inline constexpr std::array<TextLine, 4> kUnsupportedLines{{
 inline constexpr PageFace kIntroFace{IDB_INTRO, kIntroLines};
 inline constexpr PageFace kInstallingFace{IDB_INSTALLING, kInstallingLines};
 
-// The result page's face for the stored outcome: 0 success, 1 failure, anything
-// else an unsupported Windows version.
-constexpr PageFace ResultFace(int resultCode) noexcept {
-    if (resultCode == 0) return {IDB_SUCCESS, kSuccessLines};
-    if (resultCode == 1) return {IDB_FAILURE, kFailureLines};
-    return {IDB_FAILURE, kUnsupportedLines};
+// The outcome the result page shows for a posted or stored number: one the
+// worker never posts shows as an unsupported Windows version.
+constexpr InstallOutcome ShownOutcome(unsigned long long value) noexcept {
+    return PostedOutcome(value).value_or(INSTALL_RESULT_UNSUPPORTED_OS);
 }
 
 // The result code stored for a worker's outcome (its wParam).
-constexpr int ResultCodeForOutcome(unsigned long long outcome) noexcept {
-    return outcome == 0 ? 0 : outcome == 1 ? 1 : 2;
+constexpr int ResultCodeForOutcome(unsigned long long outcome) noexcept { return ShownOutcome(outcome); }
+
+// The result page's face for the stored result code.
+constexpr PageFace ResultFace(int resultCode) noexcept {
+    switch (ShownOutcome(static_cast<unsigned long long>(resultCode))) {
+        case INSTALL_RESULT_SUCCESS: return {IDB_SUCCESS, kSuccessLines};
+        case INSTALL_RESULT_FAILED: return {IDB_FAILURE, kFailureLines};
+        case INSTALL_RESULT_UNSUPPORTED_OS: break;
+    }
+    return {IDB_FAILURE, kUnsupportedLines};
 }
 
 }  // namespace skin

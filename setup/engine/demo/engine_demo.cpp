@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "setup/engine/install_result.h"
@@ -23,13 +24,15 @@ struct DemoPage final : InstallResultTarget {
 
 DemoPage page;
 
-const wchar_t* OutcomeText(WPARAM outcome) {
-    switch (outcome) {
-        case INSTALL_RESULT_SUCCESS: return L"결과: INSTALL_RESULT_SUCCESS (0) - 드라이버 설치 완료";
-        case INSTALL_RESULT_FAILED: return L"결과: INSTALL_RESULT_FAILED (1) - 설치 실패";
-        case INSTALL_RESULT_UNSUPPORTED_OS: return L"결과: INSTALL_RESULT_UNSUPPORTED_OS (2) - 지원하지 않는 Windows";
-        default: return L"결과: 알 수 없는 값";
+const wchar_t* OutcomeText(WPARAM posted) {
+    if (const std::optional<InstallOutcome> outcome = PostedOutcome(posted)) {
+        switch (*outcome) {
+            case INSTALL_RESULT_SUCCESS: return L"결과: INSTALL_RESULT_SUCCESS (0) - 드라이버 설치 완료";
+            case INSTALL_RESULT_FAILED: return L"결과: INSTALL_RESULT_FAILED (1) - 설치 실패";
+            case INSTALL_RESULT_UNSUPPORTED_OS: return L"결과: INSTALL_RESULT_UNSUPPORTED_OS (2) - 지원하지 않는 Windows";
+        }
     }
+    return L"결과: 알 수 없는 값";
 }
 
 void Paint(HWND hwnd) {
