@@ -18,8 +18,10 @@ namespace {
 // Without every call the file counts as unsigned.
 struct TrustProcs {
     decltype(&::WinVerifyTrust) verify = FW_SYSTEM_PROC(L"wintrust.dll", WinVerifyTrust);
-    decltype(&::WTHelperProvDataFromStateData) providerData = FW_SYSTEM_PROC(L"wintrust.dll", WTHelperProvDataFromStateData);
-    decltype(&::WTHelperGetProvSignerFromChain) signer = FW_SYSTEM_PROC(L"wintrust.dll", WTHelperGetProvSignerFromChain);
+    decltype(&::WTHelperProvDataFromStateData) providerData =
+        FW_SYSTEM_PROC(L"wintrust.dll", WTHelperProvDataFromStateData);
+    decltype(&::WTHelperGetProvSignerFromChain) signer =
+        FW_SYSTEM_PROC(L"wintrust.dll", WTHelperGetProvSignerFromChain);
     decltype(&::CertGetNameStringW) nameString = FW_SYSTEM_PROC(L"crypt32.dll", CertGetNameStringW);
 
     bool Complete() const { return fw::AllResolved(verify, providerData, signer, nameString); }

@@ -20,7 +20,9 @@ struct SetupApiCalls {
     decltype(&::SetupDiCallClassInstaller) callClassInstaller = FW_SYSTEM_PROC(kDll, SetupDiCallClassInstaller);
     decltype(&::SetupDiDestroyDeviceInfoList) destroy = FW_SYSTEM_PROC(kDll, SetupDiDestroyDeviceInfoList);
 
-    bool Complete() const { return fw::AllResolved(getClassDevs, enumDevice, getProperty, callClassInstaller, destroy); }
+    bool Complete() const {
+        return fw::AllResolved(getClassDevs, enumDevice, getProperty, callClassInstaller, destroy);
+    }
 };
 
 const SetupApiCalls& SetupApi() {
