@@ -12,8 +12,8 @@
 //                                            (modeless/child), OnInitDialog, OnOK, OnCancel, EndDialog
 //   CStatic, CComboBox       controls.h      control wrappers, bound with DDX_Control
 //   CGdiObject, CFont, CBitmap, CBrush  gdi.h  deleted by their destructors
-//   CDC, CPaintDC, CClientDC dc.h            memory DCs via CreateCompatibleDC; selections are
-//                                            put back before a DC is released
+//   CDC, CPaintDC, CClientDC dc.h            memory DCs via CreateCompatibleDC; fw::ScopedSelect
+//                                            puts back what it replaced when its scope ends
 //   CImageList               image_list.h
 //   CWinApp, AfxGetApp, AfxMessageBox, AfxSocketInit, AfxGetResourceHandle  app.h
 //   fw::AccessibleFace       accessible.h    what a painted window shows, for screen readers

@@ -2,20 +2,6 @@
 
 #include "framework/wnd.h"
 
-namespace {
-
-int SlotOf(HGDIOBJ obj) noexcept {
-    switch (::GetObjectType(obj)) {
-    case OBJ_BITMAP: return 0;
-    case OBJ_FONT: return 1;
-    case OBJ_BRUSH: return 2;
-    case OBJ_PEN: return 3;
-    default: return -1;
-    }
-}
-
-}  // namespace
-
 CDC::~CDC() {
     if (m_owned) DeleteDC();
 }
@@ -29,26 +15,10 @@ BOOL CDC::CreateCompatibleDC(CDC* dc) noexcept {
 
 BOOL CDC::DeleteDC() noexcept {
     if (m_hDC == nullptr || !m_owned) return FALSE;
-    RestoreSelections();
     BOOL ok = ::DeleteDC(m_hDC);
     m_hDC = nullptr;
     m_owned = false;
     return ok;
-}
-
-HGDIOBJ CDC::SelectObject(HGDIOBJ obj) noexcept {
-    if (m_hDC == nullptr || obj == nullptr) return nullptr;
-    HGDIOBJ old = ::SelectObject(m_hDC, obj);
-    int slot = SlotOf(obj);
-    if (slot >= 0 && m_original[slot] == nullptr && old != nullptr && old != HGDI_ERROR) m_original[slot] = old;
-    return old;
-}
-
-void CDC::RestoreSelections() noexcept {
-    for (HGDIOBJ& obj : m_original) {
-        if (obj != nullptr) ::SelectObject(m_hDC, obj);
-        obj = nullptr;
-    }
 }
 
 CPaintDC::CPaintDC(CWnd* wnd) noexcept : m_hWnd(wnd->m_hWnd) {
@@ -56,7 +26,6 @@ CPaintDC::CPaintDC(CWnd* wnd) noexcept : m_hWnd(wnd->m_hWnd) {
 }
 
 CPaintDC::~CPaintDC() {
-    RestoreSelections();
     ::EndPaint(m_hWnd, &m_ps);
     m_hDC = nullptr;
 }
@@ -66,7 +35,6 @@ CClientDC::CClientDC(CWnd* wnd) noexcept : m_hWnd(wnd ? wnd->m_hWnd : nullptr) {
 }
 
 CClientDC::~CClientDC() {
-    RestoreSelections();
     if (m_hDC) ::ReleaseDC(m_hWnd, m_hDC);
     m_hDC = nullptr;
 }

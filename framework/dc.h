@@ -1,9 +1,8 @@
 #pragma once
-// Device contexts. Every CDC puts back the objects that were selected into it
-// when it was made before it lets the DC go, so a font or bitmap selected into
-// a DC can always be deleted afterwards and nothing leaks on an early return.
-// Declare a bitmap or font before the CDC it is selected into, so the DC lets
-// go of it first.
+// Device contexts, and the one way to select into them: fw::ScopedSelect (at
+// the end), which puts back what it replaced when its scope ends. It is made
+// from the DC and the object, so it ends before either, whatever order they
+// were declared in.
 #include <windows.h>
 
 #include <string_view>
@@ -28,9 +27,11 @@ public:
     BOOL CreateCompatibleDC(CDC* dc) noexcept;
     BOOL DeleteDC() noexcept;
 
-    // Both return the object that was selected before, for selecting it back.
-    HGDIOBJ SelectObject(CGdiObject* obj) noexcept { return SelectObject(obj->m_hObject); }
-    HGDIOBJ SelectObject(HGDIOBJ obj) noexcept;
+    // MFC's own: selects for the rest of the DC's life and keeps no record. A
+    // memory DC lets go of it when deleted.
+    HGDIOBJ SelectObject(CGdiObject* obj) noexcept {
+        return m_hDC != nullptr && obj->m_hObject != nullptr ? ::SelectObject(m_hDC, obj->m_hObject) : nullptr;
+    }
 
     BOOL BitBlt(int x, int y, int w, int h, CDC* src, int sx, int sy, DWORD rop) noexcept {
         return ::BitBlt(m_hDC, x, y, w, h, src->m_hDC, sx, sy, rop);
@@ -45,12 +46,7 @@ public:
     COLORREF GetPixel(int x, int y) const noexcept { return ::GetPixel(m_hDC, x, y); }
 
 protected:
-    // Puts back the objects the DC had when it was handed to us.
-    void RestoreSelections() noexcept;
     bool m_owned = false;
-
-private:
-    HGDIOBJ m_original[4]{};  // bitmap, font, brush, pen
 };
 
 // The DC of one WM_PAINT: BeginPaint on construction, EndPaint on destruction.
@@ -73,3 +69,24 @@ public:
 private:
     HWND m_hWnd;
 };
+
+namespace fw {
+
+// Selects `object` into `dc` until the scope ends, then puts back what it
+// replaced. Either one missing selects nothing.
+class ScopedSelect {
+public:
+    ScopedSelect(HDC dc, HGDIOBJ object) noexcept
+        : dc_(dc), replaced_(dc != nullptr && object != nullptr ? ::SelectObject(dc, object) : nullptr) {}
+    ~ScopedSelect() {
+        if (replaced_ != nullptr && replaced_ != HGDI_ERROR) ::SelectObject(dc_, replaced_);
+    }
+    ScopedSelect(const ScopedSelect&) = delete;
+    ScopedSelect& operator=(const ScopedSelect&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ replaced_;
+};
+
+}  // namespace fw

@@ -5,28 +5,24 @@
 namespace fw::ole {
 
 LRESULT LresultFromObject(REFIID iid, WPARAM wParam, IUnknown* object) noexcept {
-    using Fn = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
-    static const Fn fn = SystemProc<Fn>(L"oleacc.dll", "LresultFromObject");
+    static const auto fn = FW_SYSTEM_PROC(L"oleacc.dll", LresultFromObject);
     return fn ? fn(iid, wParam, object) : E_NOTIMPL;
 }
 
 HRESULT AccessibleObjectFromWindow(HWND hwnd, DWORD objectId, REFIID iid, void** out) noexcept {
-    using Fn = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
-    static const Fn fn = SystemProc<Fn>(L"oleacc.dll", "AccessibleObjectFromWindow");
+    static const auto fn = FW_SYSTEM_PROC(L"oleacc.dll", AccessibleObjectFromWindow);
     *out = nullptr;
     return fn ? fn(hwnd, objectId, iid, out) : E_NOTIMPL;
 }
 
 HRESULT CreateStdAccessibleObject(HWND hwnd, LONG objectId, REFIID iid, void** out) noexcept {
-    using Fn = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
-    static const Fn fn = SystemProc<Fn>(L"oleacc.dll", "CreateStdAccessibleObject");
+    static const auto fn = FW_SYSTEM_PROC(L"oleacc.dll", CreateStdAccessibleObject);
     *out = nullptr;
     return fn ? fn(hwnd, objectId, iid, out) : E_NOTIMPL;
 }
 
 BSTR AllocString(const std::wstring& text) noexcept {
-    using Fn = BSTR(WINAPI*)(const OLECHAR*, UINT);
-    static const Fn fn = SystemProc<Fn>(L"oleaut32.dll", "SysAllocStringLen");
+    static const auto fn = FW_SYSTEM_PROC(L"oleaut32.dll", SysAllocStringLen);
     return fn ? fn(text.data(), static_cast<UINT>(text.size())) : nullptr;
 }
 
@@ -35,8 +31,7 @@ bool EnterApartment() noexcept {
     // long as the thread runs its message loop.
     thread_local bool entered = false;
     if (entered) return true;
-    using Fn = HRESULT(WINAPI*)(LPVOID, DWORD);
-    static const Fn fn = SystemProc<Fn>(L"ole32.dll", "CoInitializeEx");
+    static const auto fn = FW_SYSTEM_PROC(L"ole32.dll", CoInitializeEx);
     if (fn == nullptr) return false;
     const HRESULT hr = fn(nullptr, COINIT_APARTMENTTHREADED);
     // S_FALSE: someone already entered it; RPC_E_CHANGED_MODE: a multithreaded

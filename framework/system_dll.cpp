@@ -9,7 +9,8 @@ using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
 
 // Resolved at run time: Windows 7 has it only with KB2533623, and a static
 // import of it would keep the programs from starting without the update.
-// Callable before the C run-time is set up: no static objects, no allocation.
+// Callable before the C run-time is set up: no static objects, no allocation
+// (so not SystemProc, which builds the System32 path in a string).
 SetDefaultDllDirectoriesFn FindSetDefaultDllDirectories() noexcept {
     HMODULE kernel32 = GetModuleHandleW(L"kernel32.dll");
     if (kernel32 == nullptr) return nullptr;

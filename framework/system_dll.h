@@ -38,8 +38,8 @@ std::wstring SystemFolder();
 // process.
 HMODULE LoadSystemDll(const wchar_t* name) noexcept;
 
-// Resolves `proc` from a System32 DLL into a typed function pointer; nullptr when
-// the DLL or the entry point is missing.
+// `proc` of a System32 DLL as an `Fn`; nullptr when the DLL or the entry point is
+// missing. Called through FW_SYSTEM_PROC (below).
 template <typename Fn>
 Fn SystemProc(const wchar_t* dll, const char* proc) noexcept {
     HMODULE module = LoadSystemDll(dll);
@@ -47,4 +47,14 @@ Fn SystemProc(const wchar_t* dll, const char* proc) noexcept {
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, proc)));
 }
 
+// Whether every entry point of a set resolved. A set is used all or none: a
+// system that lacks one of them is answered as one that lacks the DLL.
+template <typename... Fn>
+constexpr bool AllResolved(Fn... procs) noexcept { return ((procs != nullptr) && ...); }
+
 }  // namespace fw
+
+// `fn` of the System32 DLL `dll`, typed as its header declares `fn`, so the name
+// and the type cannot drift apart:
+//   decltype(&::WlanOpenHandle) open = FW_SYSTEM_PROC(L"wlanapi.dll", WlanOpenHandle);
+#define FW_SYSTEM_PROC(dll, fn) ::fw::SystemProc<decltype(&::fn)>(dll, #fn)

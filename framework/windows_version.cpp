@@ -9,9 +9,9 @@ namespace fw {
 
 WindowsVersion QueryWindowsVersion() noexcept {
     // netapi32 is not a Known DLL: resolve it from System32 only.
-    static const auto getInfo = SystemProc<decltype(&NetWkstaGetInfo)>(L"netapi32.dll", "NetWkstaGetInfo");
-    static const auto freeBuffer = SystemProc<decltype(&NetApiBufferFree)>(L"netapi32.dll", "NetApiBufferFree");
-    if (getInfo == nullptr || freeBuffer == nullptr) return {ERROR_PROC_NOT_FOUND, 0, 0};
+    static const auto getInfo = FW_SYSTEM_PROC(L"netapi32.dll", NetWkstaGetInfo);
+    static const auto freeBuffer = FW_SYSTEM_PROC(L"netapi32.dll", NetApiBufferFree);
+    if (!AllResolved(getInfo, freeBuffer)) return {ERROR_PROC_NOT_FOUND, 0, 0};
     LPBYTE buffer = nullptr;
     const NET_API_STATUS status = getInfo(nullptr, 100, &buffer);
     if (status != NERR_Success) return {status, 0, 0};

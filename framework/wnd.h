@@ -55,9 +55,6 @@ public:
     void MoveWindow(int x, int y, int w, int h, BOOL repaint = TRUE) noexcept {
         ::MoveWindow(m_hWnd, x, y, w, h, repaint);
     }
-    void MoveWindow(LPCRECT r, BOOL repaint = TRUE) noexcept {
-        MoveWindow(r->left, r->top, r->right - r->left, r->bottom - r->top, repaint);
-    }
     BOOL SetWindowPos(const CWnd* after, int x, int y, int cx, int cy, UINT flags) noexcept {
         return ::SetWindowPos(m_hWnd, after ? after->m_hWnd : nullptr, x, y, cx, cy, flags);
     }

@@ -1,28 +1,18 @@
 #include "setup/engine/card_removal.h"
 
 #include <array>
+#include <string_view>
+
+#include "framework/ascii.h"
 
 namespace engine {
-namespace {
-
-wchar_t AsciiLower(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
-
-}  // namespace
 
 bool IsPciHardwareId(const wchar_t* firstId) {
-    static constexpr wchar_t prefix[] = L"pci";
-    for (std::size_t i = 0; prefix[i] != L'\0'; ++i) {
-        if (AsciiLower(firstId[i]) != prefix[i]) return false;  // also stops at the terminator
-    }
-    return true;
+    return fw::SameIgnoringAsciiCase(std::wstring_view(firstId).substr(0, 3), L"pci");
 }
 
 bool IsCardDescription(const wchar_t* description) {
-    const wchar_t* card = kCardDeviceDescription;
-    for (; *card != L'\0' && *description != L'\0'; ++card, ++description) {
-        if (AsciiLower(*card) != AsciiLower(*description)) return false;
-    }
-    return *card == L'\0' && *description == L'\0';
+    return fw::SameIgnoringAsciiCase(description, kCardDeviceDescription);
 }
 
 int RemoveCardDevice(NetDeviceList& devices) {

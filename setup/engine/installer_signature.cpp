@@ -15,16 +15,16 @@ namespace engine {
 namespace {
 
 // wintrust and crypt32 are not Known DLLs: resolve them from System32 at run time.
+// Without every call the file counts as unsigned.
 struct TrustProcs {
-    decltype(&WinVerifyTrust) verify = fw::SystemProc<decltype(&WinVerifyTrust)>(L"wintrust.dll", "WinVerifyTrust");
-    decltype(&WTHelperProvDataFromStateData) providerData =
-        fw::SystemProc<decltype(&WTHelperProvDataFromStateData)>(L"wintrust.dll", "WTHelperProvDataFromStateData");
-    decltype(&WTHelperGetProvSignerFromChain) signer =
-        fw::SystemProc<decltype(&WTHelperGetProvSignerFromChain)>(L"wintrust.dll", "WTHelperGetProvSignerFromChain");
-    decltype(&CertGetNameStringW) nameString =
-        fw::SystemProc<decltype(&CertGetNameStringW)>(L"crypt32.dll", "CertGetNameStringW");
+    decltype(&::WinVerifyTrust) verify = FW_SYSTEM_PROC(L"wintrust.dll", WinVerifyTrust);
+    decltype(&::WTHelperProvDataFromStateData) providerData =
+        FW_SYSTEM_PROC(L"wintrust.dll", WTHelperProvDataFromStateData);
+    decltype(&::WTHelperGetProvSignerFromChain) signer =
+        FW_SYSTEM_PROC(L"wintrust.dll", WTHelperGetProvSignerFromChain);
+    decltype(&::CertGetNameStringW) nameString = FW_SYSTEM_PROC(L"crypt32.dll", CertGetNameStringW);
 
-    bool complete() const { return verify && providerData && signer && nameString; }
+    bool Complete() const { return fw::AllResolved(verify, providerData, signer, nameString); }
 };
 
 const TrustProcs& Procs() {
@@ -52,7 +52,7 @@ std::wstring SignerOrganisation(const TrustProcs& procs, HANDLE state) {
 
 InstallerTrust CheckInstallerSignature(HANDLE file, const std::wstring& path) {
     const TrustProcs& procs = Procs();
-    if (!procs.complete()) return InstallerTrust::NotSigned;
+    if (!procs.Complete()) return InstallerTrust::NotSigned;
 
     WINTRUST_FILE_INFO fileInfo{};
     fileInfo.cbStruct = sizeof fileInfo;

@@ -9,24 +9,20 @@
 
 namespace {
 
-// The Configuration Manager's calls, loaded from System32 once.
+// The Configuration Manager's calls, loaded from System32 once; without every
+// one of them there is no rescan.
 struct CfgMgrCalls {
-    decltype(&CM_Connect_MachineW) connect;
-    decltype(&CM_Locate_DevNode_ExW) locate;
-    decltype(&CM_Reenumerate_DevNode_Ex) reenumerate;
-    decltype(&CM_Disconnect_Machine) disconnect;
+    static constexpr wchar_t kDll[] = L"cfgmgr32.dll";
+    decltype(&::CM_Connect_MachineW) connect = FW_SYSTEM_PROC(kDll, CM_Connect_MachineW);
+    decltype(&::CM_Locate_DevNode_ExW) locate = FW_SYSTEM_PROC(kDll, CM_Locate_DevNode_ExW);
+    decltype(&::CM_Reenumerate_DevNode_Ex) reenumerate = FW_SYSTEM_PROC(kDll, CM_Reenumerate_DevNode_Ex);
+    decltype(&::CM_Disconnect_Machine) disconnect = FW_SYSTEM_PROC(kDll, CM_Disconnect_Machine);
 
-    bool Loaded() const { return connect && locate && reenumerate && disconnect; }
+    bool Complete() const { return fw::AllResolved(connect, locate, reenumerate, disconnect); }
 };
 
 const CfgMgrCalls& CfgMgr() {
-    static constexpr wchar_t kCfgMgr[] = L"cfgmgr32.dll";
-    static const CfgMgrCalls calls{
-        fw::SystemProc<decltype(&CM_Connect_MachineW)>(kCfgMgr, "CM_Connect_MachineW"),
-        fw::SystemProc<decltype(&CM_Locate_DevNode_ExW)>(kCfgMgr, "CM_Locate_DevNode_ExW"),
-        fw::SystemProc<decltype(&CM_Reenumerate_DevNode_Ex)>(kCfgMgr, "CM_Reenumerate_DevNode_Ex"),
-        fw::SystemProc<decltype(&CM_Disconnect_Machine)>(kCfgMgr, "CM_Disconnect_Machine"),
-    };
+    static const CfgMgrCalls calls;
     return calls;
 }
 
@@ -52,7 +48,7 @@ private:
 }  // namespace
 
 void RescanHardware() {
-    if (!CfgMgr().Loaded()) return;
+    if (!CfgMgr().Complete()) return;
     CfgMgrDeviceTree tree(CfgMgr());
     engine::RescanDeviceTree(tree);
 }

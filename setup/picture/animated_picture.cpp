@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "framework/app.h"
+#include "framework/scope_exit.h"
 #include "setup/picture/gif_frames.h"
 
 using picture::AnimationPlayback;
@@ -14,7 +15,8 @@ namespace {
 constexpr COLORREF kCanvasBackground = RGB(241, 241, 241);
 constexpr COLORREF kEmptyBackground = RGB(255, 255, 255);
 
-// Owns a global-memory lock for one scope.
+// Owns a global-memory lock for one scope. A guard of its own: the bytes are
+// read through it, and the lock ends early once they are.
 class GlobalLockScope {
 public:
     explicit GlobalLockScope(HGLOBAL memory) noexcept : memory_(memory), data_(GlobalLock(memory)) {}
@@ -30,22 +32,6 @@ public:
 private:
     HGLOBAL memory_;
     void* data_;
-};
-
-// Owns a window DC for one scope.
-class WindowDc {
-public:
-    explicit WindowDc(HWND window) noexcept : window_(window), dc_(GetDC(window)) {}
-    ~WindowDc() {
-        if (dc_ != nullptr) ReleaseDC(window_, dc_);
-    }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    HDC Get() const noexcept { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
 };
 
 }  // namespace
@@ -67,14 +53,12 @@ int CAnimatedPicture::LoadFromResource() {
 
     HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE | GMEM_NODISCARD, size);
     if (copy == nullptr) return 0;
-    int result = 0;
-    if (void* target = GlobalLock(copy)) {
-        std::memcpy(target, bytes, size);
-        GlobalUnlock(copy);
-        result = LoadFromMemory(copy, size);
-    }
-    GlobalFree(copy);
-    return result;
+    const fw::ScopeExit freeCopy([copy] { GlobalFree(copy); });
+    void* target = GlobalLock(copy);
+    if (target == nullptr) return 0;
+    std::memcpy(target, bytes, size);
+    GlobalUnlock(copy);
+    return LoadFromMemory(copy, size);
 }
 
 int CAnimatedPicture::LoadFromMemory(HGLOBAL memory, DWORD size) {
@@ -106,9 +90,9 @@ int CAnimatedPicture::LoadFromMemory(HGLOBAL memory, DWORD size) {
 bool CAnimatedPicture::LoadStill(HGLOBAL memory, DWORD size) {
     m_stillPicture = picture::DecodeBorrowed(m_decoder, memory, static_cast<LONG>(size));
     if (!m_stillPicture) return false;
-    WindowDc dc(m_hWnd);
-    if (dc.Get() == nullptr) return false;
-    m_pictureSize = picture::PixelSize(m_stillPicture.Get(), dc.Get());
+    CClientDC dc(this);
+    if (dc.m_hDC == nullptr) return false;
+    m_pictureSize = picture::PixelSize(m_stillPicture.Get(), dc);
     m_stillRect = picture::FrameRect{0, 0, m_pictureSize.cx, m_pictureSize.cy};
     return true;
 }
@@ -141,11 +125,11 @@ bool CAnimatedPicture::LoadGif(picture::Bytes data, const picture::GifScreen& sc
 
 int CAnimatedPicture::CreateCanvas(int width, int height) {
     SetWindowPos(nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
-    WindowDc dc(m_hWnd);
-    if (dc.Get() == nullptr) return 0;
+    CClientDC dc(this);
+    if (dc.m_hDC == nullptr) return 0;
     AnimationPlayback& play = *m_playback;
     picture::CanvasHold hold(play.canvasLock);
-    if (!play.canvas.Create(dc.Get(), width, height)) return 0;
+    if (!play.canvas.Create(dc, width, height)) return 0;
     play.canvasSize = SIZE{width, height};
     play.backgroundColor = kCanvasBackground;
     const RECT all{0, 0, width, height};

@@ -1,5 +1,7 @@
 #include "setup/picture/memory_canvas.h"
 
+#include "framework/gdi.h"
+
 namespace picture {
 
 bool MemoryCanvas::Create(HDC reference, int width, int height) noexcept {
@@ -26,10 +28,8 @@ void MemoryCanvas::Reset() noexcept {
 }
 
 void FillWithColour(HDC dc, const RECT& rect, COLORREF colour) noexcept {
-    HBRUSH brush = CreateSolidBrush(colour);
-    if (brush == nullptr) return;
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
+    const CBrush brush(colour);
+    if (brush.m_hObject != nullptr) FillRect(dc, &rect, brush);
 }
 
 }  // namespace picture

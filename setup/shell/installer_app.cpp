@@ -13,8 +13,7 @@ BOOL CNorvikApp::InitInstance() {
     const auto createInstanceMutex = [this] {
         // No namespace prefix: one installer per logon session. The handle is
         // kept for the life of the process.
-        m_instanceMutex = ::CreateMutexW(nullptr, TRUE, kInstallerMutexName);
-        if (::GetLastError() == ERROR_ALREADY_EXISTS) return startup::MutexOutcome::AlreadyExists;
+        if (fw::AnotherInstanceRuns(kInstallerMutexName, m_instanceMutex)) return startup::MutexOutcome::AlreadyExists;
         return m_instanceMutex ? startup::MutexOutcome::Created : startup::MutexOutcome::Failed;
     };
     const auto initSockets = [] { return AfxSocketInit() != FALSE; };

@@ -2,6 +2,7 @@
 // CNorvikApp: setup's application object. All of setup's life is inside
 // InitInstance, which always returns FALSE.
 #include "framework/afxwin.h"
+#include "framework/single_instance.h"
 
 inline constexpr wchar_t kInstallerName[] = L"Quorix LanCard Installer";
 inline constexpr wchar_t kInstallerMutexName[] = L"Quorix_Driver_Installer_{0C99DF9C-2283-41f1-B34F-324AB76F76AC}";
@@ -13,6 +14,6 @@ public:
     int ExitInstance() override { return CWinApp::ExitInstance(); }
 
 private:
-    // Held until the process ends; the system releases it then.
-    HANDLE m_instanceMutex = nullptr;
+    // Held until the process ends.
+    fw::UniqueHandle m_instanceMutex;
 };

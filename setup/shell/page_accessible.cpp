@@ -20,7 +20,9 @@ void DescribeLines(CWnd* page, std::span<const skin::TextLine> lines, fw::Access
     face.name = std::wstring(lines[0].text);
     CClientDC dc(page);
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (g_pPrevMgr != nullptr) dc.SelectObject(i == 0 ? &g_pPrevMgr->m_titleFont : &g_pPrevMgr->m_bodyFont);
+        const CFont* font =
+            g_pPrevMgr == nullptr ? nullptr : (i == 0 ? &g_pPrevMgr->m_titleFont : &g_pPrevMgr->m_bodyFont);
+        const fw::ScopedSelect painted(dc, font != nullptr ? font->m_hObject : nullptr);
         const std::wstring text(lines[i].text);
         SIZE extent{};
         ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);

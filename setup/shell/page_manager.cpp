@@ -39,11 +39,11 @@ void CPrevMgr::ShowPage(int k) {
 }
 
 void CPrevMgr::DrawBackground(CDC* target, UINT bitmapId) {
-    CBitmap background;  // declared first: it must outlive the DC it is selected into
+    CBitmap background;
     background.LoadBitmap(bitmapId);
     CDC source;
     source.CreateCompatibleDC(target);
-    source.SelectObject(&background);
+    const fw::ScopedSelect onBackground(source, background);
     fw::DrawImageButtons(&source, skin::kTitleBand, m_minimiseImages, m_minimiseHover, m_closeImages, m_closeHover);
     target->BitBlt(0, 0, skin::kPageWidth, skin::kPageHeight, &source, 0, 0, SRCCOPY);
 }

@@ -6,12 +6,12 @@ void DrawTexts(CDC* dc, std::span<const TextLine> lines, CFont* title, CFont* bo
     if (lines.empty()) return;
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(RGB(0, 0, 0));
-    HGDIOBJ old = dc->SelectObject(title);
-    dc->TextOut(kTextX, lines[0].y, lines[0].text);
-    dc->SelectObject(old);
-    old = dc->SelectObject(body);
+    {
+        const fw::ScopedSelect inTitleFont(*dc, *title);
+        dc->TextOut(kTextX, lines[0].y, lines[0].text);
+    }
+    const fw::ScopedSelect inBodyFont(*dc, *body);
     for (const TextLine& line : lines.subspan(1)) dc->TextOut(kTextX, line.y, line.text);
-    dc->SelectObject(old);
 }
 
 void PaintOnBitmap(CWnd* page, UINT bitmapId, const std::function<void(CDC&)>& compose) {
@@ -22,10 +22,9 @@ void PaintOnBitmap(CWnd* page, UINT bitmapId, const std::function<void(CDC&)>& c
     background.LoadBitmap(bitmapId);
     CDC mem;
     mem.CreateCompatibleDC(&dc);
-    HGDIOBJ kept = mem.SelectObject(&background);
+    const fw::ScopedSelect onBackground(mem, background);
     compose(mem);
     dc.BitBlt(0, 0, window.Width(), window.Height(), &mem, 0, 0, SRCCOPY);
-    mem.SelectObject(kept);
 }
 
 void PaintOffscreen(CWnd* page, const std::function<void(CDC&)>& compose) {
@@ -36,10 +35,9 @@ void PaintOffscreen(CWnd* page, const std::function<void(CDC&)>& compose) {
     canvas.CreateCompatibleBitmap(&dc, client.Width(), client.Height());
     CDC mem;
     mem.CreateCompatibleDC(&dc);
-    HGDIOBJ kept = mem.SelectObject(&canvas);
+    const fw::ScopedSelect onCanvas(mem, canvas);
     compose(mem);
     dc.BitBlt(0, 0, kPageWidth, kPageHeight, &mem, 0, 0, SRCCOPY);
-    mem.SelectObject(kept);
 }
 
 CWnd* MainWindow() {

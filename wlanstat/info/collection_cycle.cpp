@@ -1,22 +1,12 @@
 #include "wlanstat/info/collection_cycle.h"
 
+#include "framework/scope_exit.h"
 #include "wlanstat/info/chanspec.h"
 #include "wlanstat/info/value_text.h"
 
 namespace wlanstat {
 
 namespace {
-
-class ClientScope {
-public:
-    explicit ClientScope(WlanClient& wlan) : wlan_(wlan) {}
-    ~ClientScope() { wlan_.Close(); }
-    ClientScope(const ClientScope&) = delete;
-    ClientScope& operator=(const ClientScope&) = delete;
-
-private:
-    WlanClient& wlan_;
-};
 
 bool OpenClient(InfoPlatform& p) {
     const std::uint32_t result = p.wlan.Open();
@@ -40,7 +30,7 @@ std::uint32_t QueryChannel(WlanClient& wlan, const Guid& iface) {
 
 void QueryAdapterStatus(InfoPlatform& p, SharedSelection& selection, AdapterStatus& status) {
     if (!OpenClient(p)) return;
-    ClientScope scope(p.wlan);
+    const fw::ScopeExit closeClient([&p] { p.wlan.Close(); });
 
     std::vector<InterfaceInfo> list;
     if (!p.wlan.EnumInterfaces(list)) return;

@@ -2,25 +2,13 @@
 
 #include <cstring>
 
+#include "framework/ascii.h"
+#include "framework/scope_exit.h"
 #include "wlanstat/info/value_text.h"
 
 namespace wlanstat {
 
 namespace {
-
-wchar_t FoldAscii(wchar_t c) { return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c; }
-
-// Releases the table on every path.
-class TableScope {
-public:
-    explicit TableScope(IpHelper& ip) : ip_(ip) {}
-    ~TableScope() { ip_.ReleaseTable(); }
-    TableScope(const TableScope&) = delete;
-    TableScope& operator=(const TableScope&) = delete;
-
-private:
-    IpHelper& ip_;
-};
 
 bool FindAdapter(IpHelper& ip, const std::wstring& guidText, IpAdapterEntry& entry) {
     std::uint32_t size = kAdapterTableFirstSize;
@@ -92,21 +80,16 @@ IpSockAddr SockAddrFromBytes(const std::uint8_t* bytes, std::int32_t length) {
     return out;
 }
 
-bool SameAdapterName(const std::wstring& a, const std::wstring& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-    return true;
-}
+bool SameAdapterName(const std::wstring& a, const std::wstring& b) { return fw::SameIgnoringAsciiCase(a, b); }
 
 void QueryAdapterIdentity(IpHelper& ip, const std::wstring& guidText, AdapterStatus& status) {
-    TableScope scope(ip);
+    const fw::ScopeExit releaseTable([&ip] { ip.ReleaseTable(); });
     IpAdapterEntry entry;
     if (FindAdapter(ip, guidText, entry)) FillIdentity(entry, status);
 }
 
 void QueryAdapterAddresses(IpHelper& ip, const std::wstring& guidText, AdapterStatus& status) {
-    TableScope scope(ip);
+    const fw::ScopeExit releaseTable([&ip] { ip.ReleaseTable(); });
     IpAdapterEntry entry;
     if (!FindAdapter(ip, guidText, entry)) return;
     FillIdentity(entry, status);

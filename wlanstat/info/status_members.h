@@ -2,20 +2,23 @@
 // What the status dialog shares with the status worker.
 //
 // How the dialog (CLinkViewDlg) uses it:
-//   class CLinkViewDlg : public fw::CDialog, public wlanstat::StatusHost,
-//                        public wlanstat::StatusMembers {
-//       CLinkViewDlg() : StatusMembers(static_cast<wlanstat::StatusHost&>(*this)) {}
+//   class CLinkViewDlg : public CDialog, protected wlanstat::StatusHost,
+//                        protected wlanstat::StatusMembers {
+//       CLinkViewDlg() : CDialog(...), StatusMembers(static_cast<wlanstat::StatusHost&>(*this)) {}
 //       HWND__* StatusWindow() const override { return m_hWnd; }
-//       std::wstring AdapterItemText(int i) override;   // GetLBText of combo 1022
+//       std::wstring AdapterItemText(int i) override;   // GetLBText of the adapter combo
 //   };
-//   - OnShowWindow(show != 0): wlanstat::StartStatusWorker(*this)   (status_worker.h)
-//   - message WM_STATUS_UPDATED -> OnStatusUpdated: read liveStatus, interfaceList and
-//     selectedIndex without taking statusLock (the worker is blocked in the send),
-//     copy liveStatus into shownStatus, invalidate; return 0.
+//   - OnShowWindow(show != 0): wlanstat::StartStatusWorker(*this) (status_worker.h),
+//     on every show; only the first worker collects (ClaimWorker).
+//   - message WM_STATUS_UPDATED -> OnStatusUpdated: only while the worker's hand-off
+//     is under way (workerLink->Sending(); anyone can send the number), read
+//     liveStatus, interfaceList and selectedIndex without taking statusLock (the
+//     worker is blocked in the send), copy liveStatus into shownStatus, invalidate;
+//     return 0.
 //   - OnAdapterSelected: SyncSelection(0, comboIndex).
 //   - WM_DESTROY, first thing: wlanstat::StopStatusWorker(*this). From then on no
 //     WM_STATUS_UPDATED arrives and the worker never touches these members again.
-//     (The destructor stops too, as a safety net.)
+//     (This object's destructor stops the link too, as a safety net.)
 #include <atomic>
 #include <cstdint>
 #include <memory>

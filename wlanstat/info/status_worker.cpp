@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include "framework/unique_handle.h"
 #include "wlanstat/info/refresh_loop.h"
 #include "wlanstat/info/system_platform.h"
 
@@ -37,10 +38,9 @@ void StartStatusWorker(StatusMembers& dialog) { StartStatusWorker(dialog, nullpt
 
 void StartStatusWorker(StatusMembers& dialog, SystemFactory makeSystem) {
     auto start = std::make_unique<WorkerStart>(WorkerStart{&dialog, dialog.workerLink, std::move(makeSystem)});
-    HANDLE thread = CreateThread(nullptr, 0, StatusWorkerProc, start.get(), 0, nullptr);
-    if (thread == nullptr) return;
+    const fw::UniqueHandle thread(CreateThread(nullptr, 0, StatusWorkerProc, start.get(), 0, nullptr));
+    if (!thread) return;
     start.release();
-    CloseHandle(thread);
 }
 
 DWORD WINAPI StatusWorkerProc(LPVOID param) {

@@ -51,7 +51,7 @@ bool LinkWaitClock::Sleep(std::uint32_t ms) { return link_.Pause(std::chrono::mi
 namespace {
 
 AdapterTableQuery AdaptersAddresses() {
-    static const AdapterTableQuery fn = fw::SystemProc<AdapterTableQuery>(L"iphlpapi.dll", "GetAdaptersAddresses");
+    static const AdapterTableQuery fn = FW_SYSTEM_PROC(L"iphlpapi.dll", GetAdaptersAddresses);
     return fn;
 }
 

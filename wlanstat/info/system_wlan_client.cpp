@@ -6,6 +6,7 @@
 #include <cwchar>
 #include <iterator>
 
+#include "framework/scope_exit.h"
 #include "framework/system_dll.h"
 
 namespace wlanstat {
@@ -20,50 +21,25 @@ GUID ToGuid(const Guid& g) {
     return out;
 }
 
-// Frees what the WLAN API returned, on every path.
-template <typename Free>
-class WlanMemory {
-public:
-    WlanMemory(Free free) : free_(free) {}
-    ~WlanMemory() {
-        if (p != nullptr && free_ != nullptr) free_(p);
-    }
-    WlanMemory(const WlanMemory&) = delete;
-    WlanMemory& operator=(const WlanMemory&) = delete;
-    void* p = nullptr;
-
-private:
-    Free free_;
-};
-
 }  // namespace
 
 struct SystemWlanClient::Api {
-    decltype(&WlanOpenHandle) open = nullptr;
-    decltype(&WlanCloseHandle) close = nullptr;
-    decltype(&WlanEnumInterfaces) enumInterfaces = nullptr;
-    decltype(&WlanQueryInterface) query = nullptr;
-    decltype(&WlanIhvControl) ihvControl = nullptr;
-    decltype(&WlanFreeMemory) free = nullptr;
+    static constexpr wchar_t kDll[] = L"wlanapi.dll";
+    decltype(&::WlanOpenHandle) open = FW_SYSTEM_PROC(kDll, WlanOpenHandle);
+    decltype(&::WlanCloseHandle) close = FW_SYSTEM_PROC(kDll, WlanCloseHandle);
+    decltype(&::WlanEnumInterfaces) enumInterfaces = FW_SYSTEM_PROC(kDll, WlanEnumInterfaces);
+    decltype(&::WlanQueryInterface) query = FW_SYSTEM_PROC(kDll, WlanQueryInterface);
+    decltype(&::WlanIhvControl) ihvControl = FW_SYSTEM_PROC(kDll, WlanIhvControl);
+    decltype(&::WlanFreeMemory) free = FW_SYSTEM_PROC(kDll, WlanFreeMemory);
 
-    bool Complete() const { return open && close && enumInterfaces && query && ihvControl && free; }
+    bool Complete() const { return fw::AllResolved(open, close, enumInterfaces, query, ihvControl, free); }
 };
 
 SystemWlanClient::SystemWlanClient() noexcept
     : api_([]() -> const Api& {
           // Resolved once per process. Plain data: nothing is torn down at exit
           // while a worker may still run.
-          static const Api api = [] {
-              constexpr const wchar_t* dll = L"wlanapi.dll";
-              Api a;
-              a.open = fw::SystemProc<decltype(a.open)>(dll, "WlanOpenHandle");
-              a.close = fw::SystemProc<decltype(a.close)>(dll, "WlanCloseHandle");
-              a.enumInterfaces = fw::SystemProc<decltype(a.enumInterfaces)>(dll, "WlanEnumInterfaces");
-              a.query = fw::SystemProc<decltype(a.query)>(dll, "WlanQueryInterface");
-              a.ihvControl = fw::SystemProc<decltype(a.ihvControl)>(dll, "WlanIhvControl");
-              a.free = fw::SystemProc<decltype(a.free)>(dll, "WlanFreeMemory");
-              return a;
-          }();
+          static const Api api;
           return api;
       }()) {}
 
@@ -71,6 +47,10 @@ SystemWlanClient::~SystemWlanClient() { Close(); }
 
 std::uint32_t SystemWlanClient::Open() {
     Close();
+    // All or none, and the cycle reads this as no client at all: a wlanapi
+    // without one of the six (an older system's, or a simulated card's that
+    // lacks a newer export) shows the panel's "no adapter" face, not which call
+    // is missing.
     if (!api_.Complete()) return ERROR_PROC_NOT_FOUND;
     DWORD negotiated = 0;
     HANDLE handle = nullptr;
@@ -86,10 +66,9 @@ void SystemWlanClient::Close() {
 
 bool SystemWlanClient::EnumInterfaces(std::vector<InterfaceInfo>& out) {
     out.clear();
-    WlanMemory<decltype(api_.free)> memory(api_.free);
     PWLAN_INTERFACE_INFO_LIST list = nullptr;
     if (api_.enumInterfaces(handle_, nullptr, &list) != ERROR_SUCCESS || list == nullptr) return false;
-    memory.p = list;
+    const fw::ScopeExit freeList([&] { api_.free(list); });
     // The count is taken as signed: a nonsensical one means no interface.
     const auto count = static_cast<LONG>(list->dwNumberOfItems);
     if (count <= 0) return true;
@@ -108,13 +87,16 @@ bool SystemWlanClient::EnumInterfaces(std::vector<InterfaceInfo>& out) {
 
 DWORD SystemWlanClient::Query(const Guid& iface, int opcode, void* out, DWORD size) {
     const GUID guid = ToGuid(iface);
-    WlanMemory<decltype(api_.free)> memory(api_.free);
+    void* data = nullptr;
+    const fw::ScopeExit freeData([&] {
+        if (data != nullptr) api_.free(data);
+    });
     DWORD dataSize = 0;
     const DWORD result = api_.query(handle_, &guid, static_cast<WLAN_INTF_OPCODE>(opcode), nullptr, &dataSize,
-                                    &memory.p, nullptr);
+                                    &data, nullptr);
     if (result != ERROR_SUCCESS) return result;
-    if (memory.p == nullptr || dataSize < size) return ERROR_INVALID_DATA;
-    std::memcpy(out, memory.p, size);
+    if (data == nullptr || dataSize < size) return ERROR_INVALID_DATA;
+    std::memcpy(out, data, size);
     return ERROR_SUCCESS;
 }
 

@@ -31,7 +31,7 @@ void CLinkViewDlg::DescribeAccessible(fw::AccessibleFace& face) {
 
     const PanelState state = PanelStateOf(shownStatus);
     CClientDC dc(this);
-    dc.SelectObject(&panelFont);  // measured as painted
+    const fw::ScopedSelect measured(dc, panelFont);  // measured as painted
     for (const PanelReadingItem& item : PanelReading(PanelTexts(state, shownStatus))) {
         const LONG role = item.group ? ROLE_SYSTEM_GROUPING : ROLE_SYSTEM_STATICTEXT;
         face.items.push_back(fw::AccessibleItem::Text(role, item.name, PlaceOf(item, dc)));

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "framework/unique_handle.h"
+#include "framework/single_instance.h"
 #include "framework/windows_version.h"
 #include "wlanstat/ui/link_view_dlg.h"
 
@@ -33,11 +33,8 @@ BOOL CLinkViewApp::InitInstance() {
         return FALSE;
     }
 
-    HANDLE mutex = ::CreateMutexW(nullptr, TRUE, kMutexName);
-    const DWORD created = ::GetLastError();
-    singleInstanceMutex.reset(mutex);
-    // Any other outcome, a failed creation included, counts as the first instance.
-    if (created == ERROR_ALREADY_EXISTS) {
+    // A mutex that cannot be made counts as the first instance.
+    if (fw::AnotherInstanceRuns(kMutexName, singleInstanceMutex)) {
         Notice(L"프로그램이 실행 중입니다.");
         return FALSE;
     }

@@ -16,7 +16,6 @@ void CLinkViewDlg::OnPaint() {
 void CLinkViewDlg::DrawIconFace(CDC* target) { fw::DrawMinimisedIcon(this, target, appIcon); }
 
 void CLinkViewDlg::DrawFace(CDC* target) {
-    // Declared before the DCs so that the DCs let go of it before it is deleted.
     CBitmap background;
     CDC canvas;
     canvas.CreateCompatibleDC(target);
@@ -25,11 +24,11 @@ void CLinkViewDlg::DrawFace(CDC* target) {
 
     // A fresh copy each time: the picture itself is the drawing surface.
     background.LoadBitmap(IDB_BACKGROUND);
-    canvas.SelectObject(&background);
+    const fw::ScopedSelect onBackground(canvas, background);
 
     const PanelState state = PanelStateOf(shownStatus);
-    canvas.SelectObject(&panelFont);
-    picture.SelectObject(&stateImages[state]);
+    const fw::ScopedSelect inPanelFont(canvas, panelFont);
+    const fw::ScopedSelect statePicture(picture, stateImages[state]);
 
     PaintInfoPanel(state, &canvas);
     fw::DrawImageButtons(&canvas, kTitleBand, minimizeImages, minimizeHover, closeImages, closeHover);

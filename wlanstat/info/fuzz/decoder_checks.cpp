@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/ascii.h"
 #include "wlanstat/info/collection_cycle.h"
 #include "wlanstat/info/wine_tests/info_fakes.h"
 #include "wlanstat/info/value_text.h"
@@ -170,16 +171,8 @@ std::uint64_t ExpectedCount(const AnsweringDevice::Answer& a) {
 
 // ---- adapter table ----
 
-wchar_t FoldAscii(wchar_t c) { return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c; }
-
-bool SameIgnoringAsciiCase(const std::wstring& a, const std::wstring& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return FoldAscii(x) == FoldAscii(y); });
-}
-
 std::wstring Lower(std::wstring s) {
-    for (wchar_t& c : s)
-        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c + 32);
+    std::ranges::transform(s, s.begin(), fw::AsciiLower);
     return s;
 }
 
@@ -347,7 +340,7 @@ void CheckAdapterTable(const std::uint8_t* data, std::size_t size) {
     const IpAdapterEntry* match = nullptr;
     if (table) {
         for (const auto& a : ip.adapters) {
-            if (SameIgnoringAsciiCase(a.name, guid)) {
+            if (fw::SameIgnoringAsciiCase(a.name, guid)) {
                 match = &a.entry;
                 break;
             }
