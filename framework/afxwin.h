@@ -17,8 +17,6 @@
 //   CImageList               image_list.h
 //   CWinApp, AfxGetApp, AfxMessageBox, AfxSocketInit, AfxGetResourceHandle  app.h
 //   fw::AccessibleFace       accessible.h    what a painted window shows, for screen readers
-//   fw::MakeButtonImages...  skin.h          image-button strips, "gulim" fonts, hover, caption
-//                                            drag, minimised icon (geometry: title_band.h)
 //
 // A window class declares its message table inside the class:
 //
@@ -63,6 +61,5 @@
 #include "framework/gdi.h"
 #include "framework/image_list.h"
 #include "framework/object.h"
-#include "framework/skin.h"
 #include "framework/types.h"
 #include "framework/wnd.h"

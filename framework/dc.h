@@ -43,7 +43,6 @@ public:
     COLORREF SetTextColor(COLORREF c) noexcept { return ::SetTextColor(m_hDC, c); }
     void FillRect(LPCRECT r, CBrush* brush) noexcept { ::FillRect(m_hDC, r, *brush); }
     BOOL DrawIcon(int x, int y, HICON icon) noexcept { return ::DrawIcon(m_hDC, x, y, icon); }
-    COLORREF GetPixel(int x, int y) const noexcept { return ::GetPixel(m_hDC, x, y); }
 
 protected:
     bool m_owned = false;

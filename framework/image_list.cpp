@@ -18,10 +18,6 @@ BOOL CImageList::Draw(CDC* dc, int image, POINT at, UINT style) noexcept {
     return ::ImageList_Draw(m_hImageList, image, dc->m_hDC, at.x, at.y, style);
 }
 
-int CImageList::GetImageCount() const noexcept {
-    return m_hImageList ? ::ImageList_GetImageCount(m_hImageList) : 0;
-}
-
 BOOL CImageList::DeleteImageList() noexcept {
     if (m_hImageList == nullptr) return FALSE;
     BOOL ok = ::ImageList_Destroy(m_hImageList);

@@ -19,6 +19,5 @@ public:
     // Adds every image of `bitmap`, treating `mask` as transparent; returns the first index or -1.
     int Add(CBitmap* bitmap, COLORREF mask) noexcept;
     BOOL Draw(CDC* dc, int image, POINT at, UINT style) noexcept;
-    int GetImageCount() const noexcept;
     BOOL DeleteImageList() noexcept;
 };

@@ -21,7 +21,6 @@ public:
     std::ptrdiff_t GetSize() const noexcept { return static_cast<std::ptrdiff_t>(items_.size()); }
     CObject* GetAt(std::ptrdiff_t i) const { return items_.at(static_cast<std::size_t>(i)); }
     CObject* operator[](std::ptrdiff_t i) const { return GetAt(i); }
-    void RemoveAll() noexcept { items_.clear(); }
 
 private:
     std::vector<CObject*> items_;

@@ -24,18 +24,6 @@ CWnd* CWnd::FromHandlePermanent(HWND hwnd) noexcept {
     return static_cast<CWnd*>(::GetPropW(hwnd, kObjectProp));
 }
 
-HWND CWnd::Detach() noexcept {
-    CutAccessibleLink();
-    HWND h = m_hWnd;
-    if (h != nullptr && m_superProc != nullptr) {
-        ::SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
-        ::RemovePropW(h, kObjectProp);
-        m_superProc = nullptr;
-    }
-    m_hWnd = nullptr;
-    return h;
-}
-
 void CWnd::BindWindow(HWND hwnd) {
     m_hWnd = hwnd;
     ::SetPropW(hwnd, kObjectProp, this);

@@ -3,7 +3,7 @@
 // table (message_map.h); whatever the table leaves goes to the window's own
 // procedure (`Default`). A CWnd either subclasses an existing window
 // (`SubclassWindow`, `SubclassDlgItem`), is a dialog (CDialog), or only wraps a
-// handle it does not own (`Attach`).
+// handle it does not own (`m_hWnd` set directly).
 #include <windows.h>
 
 #include <map>
@@ -35,9 +35,6 @@ public:
     // The object bound to `hwnd` by subclassing or dialog creation, or nullptr.
     static CWnd* FromHandlePermanent(HWND hwnd) noexcept;
 
-    // Wraps a window without taking its procedure; Detach gives it back.
-    void Attach(HWND hwnd) noexcept { m_hWnd = hwnd; }
-    HWND Detach() noexcept;
     // Routes the window's messages through this object until the window dies.
     BOOL SubclassWindow(HWND hwnd);
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
@@ -49,7 +46,6 @@ public:
     BOOL ShowWindow(int cmd) noexcept { return ::ShowWindow(m_hWnd, cmd); }
     BOOL EnableWindow(BOOL enable = TRUE) noexcept { return ::EnableWindow(m_hWnd, enable); }
     BOOL IsWindowEnabled() const noexcept { return ::IsWindowEnabled(m_hWnd); }
-    BOOL IsWindowVisible() const noexcept { return ::IsWindowVisible(m_hWnd); }
     BOOL IsIconic() const noexcept { return ::IsIconic(m_hWnd); }
     CWnd* SetFocus() noexcept;
     void MoveWindow(int x, int y, int w, int h, BOOL repaint = TRUE) noexcept {
@@ -63,7 +59,6 @@ public:
     void GetWindowRect(LPRECT r) const noexcept { ::GetWindowRect(m_hWnd, r); }
     void Invalidate(BOOL erase = TRUE) noexcept { ::InvalidateRect(m_hWnd, nullptr, erase); }
     void InvalidateRect(LPCRECT r, BOOL erase = TRUE) noexcept { ::InvalidateRect(m_hWnd, r, erase); }
-    void UpdateWindow() noexcept { ::UpdateWindow(m_hWnd); }
     void SetWindowText(const wchar_t* text) noexcept { ::SetWindowTextW(m_hWnd, text); }
     std::wstring GetWindowText() const;
     void SetFont(CFont* font, BOOL redraw = TRUE) noexcept;
@@ -71,7 +66,6 @@ public:
         ::SendMessageW(m_hWnd, WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
     HMENU GetSystemMenu(BOOL revert) const noexcept { return ::GetSystemMenu(m_hWnd, revert); }
-    DWORD GetStyle() const noexcept { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
     LRESULT SendMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const noexcept {
         return ::SendMessageW(m_hWnd, msg, wp, lp);
     }

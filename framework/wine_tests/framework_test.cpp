@@ -309,7 +309,7 @@ TEST(Gdi, ImageListDrawsTwoImagesWithWhiteTransparent) {
     CBitmap strip;
     strip.Attach(MakeStrip());
     EXPECT_EQ(list.Add(&strip, RGB(255, 255, 255)), 0);
-    EXPECT_EQ(list.GetImageCount(), 2);
+    EXPECT_EQ(::ImageList_GetImageCount(list.m_hImageList), 2);
 
     CDC dc;
     ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
@@ -324,10 +324,10 @@ TEST(Gdi, ImageListDrawsTwoImagesWithWhiteTransparent) {
     dc.FillRect(&all, &green);
     list.Draw(&dc, 0, CPoint(0, 0), ILD_NORMAL);
     list.Draw(&dc, 1, CPoint(20, 0), ILD_NORMAL);
-    EXPECT_EQ(dc.GetPixel(1, 1), RGB(0, 255, 0));   // white corner: background shows
-    EXPECT_EQ(dc.GetPixel(8, 8), RGB(255, 0, 0));   // image 0
-    EXPECT_EQ(dc.GetPixel(25, 5), RGB(0, 0, 255));  // image 1
-    EXPECT_EQ(dc.GetPixel(35, 15), RGB(0, 255, 0)); // beyond the image
+    EXPECT_EQ(::GetPixel(dc.m_hDC, 1, 1), RGB(0, 255, 0));   // white corner: background shows
+    EXPECT_EQ(::GetPixel(dc.m_hDC, 8, 8), RGB(255, 0, 0));   // image 0
+    EXPECT_EQ(::GetPixel(dc.m_hDC, 25, 5), RGB(0, 0, 255));  // image 1
+    EXPECT_EQ(::GetPixel(dc.m_hDC, 35, 15), RGB(0, 255, 0)); // beyond the image
 }
 
 TEST(Gdi, ObjectsSelectedIntoADcCanBeDeletedAndNothingLeaks) {

@@ -1,6 +1,6 @@
 #include "setup/picture/gif_frames.h"
 
-#include "setup/picture/wine_tests/gif_test_builder.h"
+#include "setup/picture/test_support/gif_test_builder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "setup/shell/frame_dlg.h"
 
+#include "look/skin.h"
 #include "setup/res/resource_ids.h"
 #include "setup/shell/skin_layout.h"
 
@@ -26,7 +27,7 @@ void CNorvikDlg::OnShowWindow(BOOL show, UINT) {
 void CNorvikDlg::OnPaint() {
     CPaintDC dc(this);
     if (IsIconic()) {
-        fw::DrawMinimisedIcon(this, &dc, m_hIcon);
+        look::DrawMinimisedIcon(this, &dc, m_hIcon);
         return;
     }
     CRect client;
@@ -35,6 +36,6 @@ void CNorvikDlg::OnPaint() {
     dc.FillRect(&client, &fill);
 }
 
-void CNorvikDlg::OnLButtonDown(UINT, CPoint) { fw::DragByCaption(this); }
+void CNorvikDlg::OnLButtonDown(UINT, CPoint) { look::DragByCaption(this); }
 
 void CNorvikDlg::OnMouseMove(UINT, CPoint) { SendMessage(WM_NCMOUSEMOVE, HTCAPTION, 0); }

@@ -1,5 +1,6 @@
 #include "setup/shell/installing_page.h"
 
+#include "look/skin.h"
 #include "setup/engine/install_result.h"
 #include "setup/res/resource_ids.h"
 #include "setup/shell/page_manager.h"
@@ -63,7 +64,7 @@ void CNotiLowVersion::OnPaint() {
 }
 
 void CNotiLowVersion::OnMouseMove(UINT, CPoint point) {
-    fw::TrackHover(this, skin::kTitleBand, point, g_pPrevMgr->m_minimiseHover, g_pPrevMgr->m_closeHover, FALSE);
+    look::TrackHover(this, skin::kTitleBand, point, g_pPrevMgr->m_minimiseHover, g_pPrevMgr->m_closeHover, FALSE);
     Default();
 }
 

@@ -1,13 +1,14 @@
 #include "setup/shell/intro_page.h"
 
+#include "look/skin.h"
 #include "setup/res/resource_ids.h"
 #include "setup/shell/page_manager.h"
 #include "setup/shell/page_press.h"
 #include "setup/shell/skin_paint.h"
 
 CIntro::CIntro() : CSkinDialog(IDD_INTRO) {
-    fw::MakeButtonImages(m_minimiseImages, IDB_MINIMISE_IMAGES);
-    fw::MakeButtonImages(m_closeImages, IDB_CLOSE_IMAGES);
+    look::MakeButtonImages(m_minimiseImages, IDB_MINIMISE_IMAGES);
+    look::MakeButtonImages(m_closeImages, IDB_CLOSE_IMAGES);
 }
 
 BOOL CIntro::OnInitDialog() {
@@ -39,13 +40,13 @@ BOOL CIntro::OnInitDialog() {
 
 void CIntro::OnPaint() {
     skin::PaintOnBitmap(this, skin::kIntroFace.bitmapId, [this](CDC& dc) {
-        fw::DrawImageButtons(&dc, skin::kTitleBand, m_minimiseImages, m_minimiseHover, m_closeImages, m_closeHover);
+        look::DrawImageButtons(&dc, skin::kTitleBand, m_minimiseImages, m_minimiseHover, m_closeImages, m_closeHover);
         skin::DrawTexts(&dc, skin::kIntroFace.lines, &g_pPrevMgr->m_titleFont, &g_pPrevMgr->m_bodyFont);
     });
 }
 
 void CIntro::OnMouseMove(UINT, CPoint point) {
-    fw::TrackHover(this, skin::kTitleBand, point, m_minimiseHover, m_closeHover, TRUE);
+    look::TrackHover(this, skin::kTitleBand, point, m_minimiseHover, m_closeHover, TRUE);
 }
 
 void CIntro::OnLButtonDown(UINT, CPoint point) {

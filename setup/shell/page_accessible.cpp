@@ -1,6 +1,7 @@
 // What a screen reader finds on each page: the painted title and body lines,
 // the two image buttons, the installing page's animation and the real buttons.
 #include "setup/res/resource_ids.h"
+#include "look/skin.h"
 #include "setup/shell/installing_page.h"
 #include "setup/shell/intro_page.h"
 #include "setup/shell/page_manager.h"
@@ -36,7 +37,7 @@ void DescribeLines(CWnd* page, std::span<const skin::TextLine> lines, fw::Access
 void DescribeImageButtons(skin::PageKind kind, int minimiseHover, int closeHover, fw::AccessibleFace& face) {
     const bool closes = skin::ActionForPress(kind, skin::kCloseButtonRect.left, skin::kCloseButtonRect.top) ==
                         skin::PressAction::Close;
-    fw::DescribeImageButtons(face, skin::kTitleBand, minimiseHover, closeHover, closes ? fw::kPressAction : L"");
+    look::DescribeImageButtons(face, skin::kTitleBand, minimiseHover, closeHover, closes ? fw::kPressAction : L"");
 }
 
 void DescribeControl(CWnd* page, int id, fw::AccessibleFace& face) {

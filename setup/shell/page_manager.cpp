@@ -1,5 +1,6 @@
 #include "setup/shell/page_manager.h"
 
+#include "look/skin.h"
 #include "setup/res/resource_ids.h"
 #include "setup/shell/installing_page.h"
 #include "setup/shell/page_press.h"
@@ -11,11 +12,11 @@ CPrevMgr* g_pPrevMgr = nullptr;
 CPrevMgr::CPrevMgr() {
     m_pages.Add(new CNotiLowVersion);
     m_pages.Add(new CRespFail);
-    fw::MakeButtonImages(m_minimiseImages, IDB_MINIMISE_IMAGES);
-    fw::MakeButtonImages(m_closeImages, IDB_CLOSE_IMAGES);
-    fw::MakeGulimFont(m_buttonFont, 12);
-    fw::MakeGulimFont(m_bodyFont, 12);
-    fw::MakeGulimFont(m_titleFont, 16, FW_BOLD);
+    look::MakeButtonImages(m_minimiseImages, IDB_MINIMISE_IMAGES);
+    look::MakeButtonImages(m_closeImages, IDB_CLOSE_IMAGES);
+    look::MakeGulimFont(m_buttonFont, 12);
+    look::MakeGulimFont(m_bodyFont, 12);
+    look::MakeGulimFont(m_titleFont, 16, FW_BOLD);
 }
 
 CPrevMgr::~CPrevMgr() {
@@ -44,7 +45,7 @@ void CPrevMgr::DrawBackground(CDC* target, UINT bitmapId) {
     CDC source;
     source.CreateCompatibleDC(target);
     const fw::ScopedSelect onBackground(source, background);
-    fw::DrawImageButtons(&source, skin::kTitleBand, m_minimiseImages, m_minimiseHover, m_closeImages, m_closeHover);
+    look::DrawImageButtons(&source, skin::kTitleBand, m_minimiseImages, m_minimiseHover, m_closeImages, m_closeHover);
     target->BitBlt(0, 0, skin::kPageWidth, skin::kPageHeight, &source, 0, 0, SRCCOPY);
 }
 

@@ -1,5 +1,6 @@
 #include "setup/shell/result_page.h"
 
+#include "look/skin.h"
 #include "setup/shell/page_manager.h"
 #include "setup/shell/skin_paint.h"
 
@@ -21,7 +22,7 @@ void CRespFail::OnPaint() {
 }
 
 void CRespFail::OnMouseMove(UINT, CPoint point) {
-    fw::TrackHover(this, skin::kTitleBand, point, g_pPrevMgr->m_minimiseHover, g_pPrevMgr->m_closeHover, FALSE);
+    look::TrackHover(this, skin::kTitleBand, point, g_pPrevMgr->m_minimiseHover, g_pPrevMgr->m_closeHover, FALSE);
     Default();
 }
 

@@ -1,3 +1,4 @@
+#include "look/skin.h"
 #include "setup/shell/skin_paint.h"
 
 namespace skin {
@@ -50,7 +51,7 @@ void MinimiseMainWindow() {
 }
 
 void DragMainWindow() {
-    if (CWnd* main = MainWindow()) fw::DragByCaption(main);
+    if (CWnd* main = MainWindow()) look::DragByCaption(main);
 }
 
 void PlaceButton(CWnd* button, const fw::Rect& place) {

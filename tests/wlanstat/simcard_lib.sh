@@ -85,7 +85,7 @@ colour_count() { colour_count_of "$main" "$1" "$2" "$3" "$4" "${5#\#}"; }
 # ---- the face ----
 
 # Drawings for simcard_tool face, which takes the panel's places and inks from
-# the tests' own copy (wlanstat/ui/wine_tests/expected_panel.h).
+# the tests' own copy (wlanstat/ui/test_support/expected_panel.h).
 # The background with the labels and heads of a connected or other face.
 face_frame() { printf '%s\n' "bitmap 129 0 0" "panel $1"; }
 # Where the Tx and Rx values count real frames: left out of a comparison.

@@ -9,7 +9,7 @@
 #include <mutex>
 #include <thread>
 
-#include "wlanstat/info/wine_tests/info_fakes.h"
+#include "wlanstat/info/test_support/info_fakes.h"
 
 namespace wlanstat {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "wlanstat/info/wine_tests/info_fakes.h"
+#include "wlanstat/info/test_support/info_fakes.h"
 
 namespace wlanstat {
 namespace {

@@ -1,6 +1,7 @@
 // What a screen reader finds on the status dialog: the panel as it is painted,
 // the state picture, the two image buttons and the real controls.
 #include "wlanstat/ui/hit_rects.h"
+#include "look/skin.h"
 #include "wlanstat/ui/link_view_dlg.h"
 #include "wlanstat/ui/panel_reading.h"
 
@@ -37,7 +38,7 @@ void CLinkViewDlg::DescribeAccessible(fw::AccessibleFace& face) {
         face.items.push_back(fw::AccessibleItem::Text(role, item.name, PlaceOf(item, dc)));
     }
     face.items.push_back(fw::AccessibleItem::Text(ROLE_SYSTEM_GRAPHIC, StatusLineOf(state), fw::ToRECT(kStatePictureRect)));
-    fw::DescribeImageButtons(face, kTitleBand, minimizeHover, closeHover);
+    look::DescribeImageButtons(face, kTitleBand, minimizeHover, closeHover);
     face.items.push_back(fw::AccessibleItem::Control(adapterCombo.m_hWnd));
     face.items.push_back(fw::AccessibleItem::Control(::GetDlgItem(m_hWnd, IDC_CLOSE_BUTTON)));
 }

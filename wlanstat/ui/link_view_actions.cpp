@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "wlanstat/ui/about_dlg.h"
+#include "look/skin.h"
 #include "wlanstat/ui/adapter_combo_rule.h"
 #include "wlanstat/ui/hit_rects.h"
 #include "wlanstat/ui/link_view_dlg.h"
@@ -58,7 +59,7 @@ void CLinkViewDlg::OnLButtonDown(UINT, CPoint point) {
         DestroyWindow();
         break;
     case PressAction::Drag:
-        fw::DragByCaption(this);
+        look::DragByCaption(this);
         Default();
         break;
     case PressAction::None:
@@ -68,7 +69,7 @@ void CLinkViewDlg::OnLButtonDown(UINT, CPoint point) {
 }
 
 void CLinkViewDlg::OnMouseMove(UINT, CPoint point) {
-    fw::TrackHover(this, kTitleBand, point, minimizeHover, closeHover, TRUE);
+    look::TrackHover(this, kTitleBand, point, minimizeHover, closeHover, TRUE);
     Default();
 }
 

@@ -1,5 +1,6 @@
 #include "wlanstat/ui/link_view_dlg.h"
 
+#include "look/skin.h"
 #include "wlanstat/info/status_worker.h"
 #include "wlanstat/ui/hit_rects.h"
 
@@ -35,7 +36,7 @@ BOOL CLinkViewDlg::OnInitDialog() {
     SetIcon(appIcon, FALSE);
     SetWindowText(L"Quorix WiFi 상태보기");
 
-    fw::MakeGulimFont(panelFont, 12);
+    look::MakeGulimFont(panelFont, 12);
 
     stateImages[PANEL_CONNECTED].LoadBitmap(IDB_STATE_CONNECTED);
     stateImages[PANEL_NOT_CONNECTED].LoadBitmap(IDB_STATE_NOT_CONNECTED);
@@ -43,8 +44,8 @@ BOOL CLinkViewDlg::OnInitDialog() {
 
     minimizeHover = 0;
     closeHover = 0;
-    fw::MakeButtonImages(minimizeImages, IDB_MINIMIZE_IMAGES);
-    fw::MakeButtonImages(closeImages, IDB_CLOSE_IMAGES);
+    look::MakeButtonImages(minimizeImages, IDB_MINIMIZE_IMAGES);
+    look::MakeButtonImages(closeImages, IDB_CLOSE_IMAGES);
 
     winsock.Start();
     workerStarted = 0;

@@ -1,6 +1,7 @@
 // Painting of the status dialog: the whole face is composed off-screen on the
 // background picture and reaches the window in one copy.
 #include "wlanstat/ui/link_view_dlg.h"
+#include "look/skin.h"
 #include "wlanstat/ui/hit_rects.h"
 #include "wlanstat/ui/panel_texts.h"
 
@@ -13,7 +14,7 @@ void CLinkViewDlg::OnPaint() {
     }
 }
 
-void CLinkViewDlg::DrawIconFace(CDC* target) { fw::DrawMinimisedIcon(this, target, appIcon); }
+void CLinkViewDlg::DrawIconFace(CDC* target) { look::DrawMinimisedIcon(this, target, appIcon); }
 
 void CLinkViewDlg::DrawFace(CDC* target) {
     CBitmap background;
@@ -31,7 +32,7 @@ void CLinkViewDlg::DrawFace(CDC* target) {
     const fw::ScopedSelect statePicture(picture, stateImages[state]);
 
     PaintInfoPanel(state, &canvas);
-    fw::DrawImageButtons(&canvas, kTitleBand, minimizeImages, minimizeHover, closeImages, closeHover);
+    look::DrawImageButtons(&canvas, kTitleBand, minimizeImages, minimizeHover, closeImages, closeHover);
     const fw::Rect& at = kStatePictureRect;
     canvas.BitBlt(at.left, at.top, at.Width(), at.Height(), &picture, 0, 0, SRCCOPY);
     // The paint DC's update region clips this to what needs repainting.

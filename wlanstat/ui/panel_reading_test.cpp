@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "wlanstat/ui/wine_tests/expected_panel.h"
-#include "wlanstat/ui/wine_tests/sample_status.h"
+#include "wlanstat/ui/test_support/expected_panel.h"
+#include "wlanstat/ui/test_support/sample_status.h"
 
 namespace {
 

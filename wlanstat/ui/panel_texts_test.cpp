@@ -6,8 +6,8 @@
 #include <limits>
 #include <tuple>
 
-#include "wlanstat/ui/wine_tests/expected_panel.h"
-#include "wlanstat/ui/wine_tests/sample_status.h"
+#include "wlanstat/ui/test_support/expected_panel.h"
+#include "wlanstat/ui/test_support/sample_status.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "setup/picture/gif_frames.h"
 #include "setup/picture/memory_canvas.h"
 #include "setup/picture/picture_decoder.h"
-#include "setup/picture/wine_tests/gif_test_builder.h"
+#include "setup/picture/test_support/gif_test_builder.h"
 #include "tests/support/message_pump.h"
 
 // The control's seams: its decoder, how its animation thread is let run, and its stop event.
@@ -535,7 +535,7 @@ TEST(PicturePaint, CopiesTheCanvasAtTheOriginOrCentredOnTheMainWindow) {
     ASSERT_NE(main, nullptr);
     CWinApp app;
     CWnd mainWnd;
-    mainWnd.Attach(main);
+    mainWnd.m_hWnd = main;  // wrapped, not subclassed
     app.m_pMainWnd = &mainWnd;
 
     HWND control = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 0, 0, 40, 30, main,
@@ -562,7 +562,6 @@ TEST(PicturePaint, CopiesTheCanvasAtTheOriginOrCentredOnTheMainWindow) {
     EXPECT_EQ(ScreenPixel(control, 5, 5), teal);
 
     app.m_pMainWnd = nullptr;
-    mainWnd.Detach();
     DestroyWindow(main);
 }
 

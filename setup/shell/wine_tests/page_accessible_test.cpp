@@ -127,7 +127,7 @@ TEST_F(PageReader, ClosingImagesAskToExitAsAClickDoes) {
         EXPECT_EQ(no.text, L"종료하시겠습니까?");
     }
     PumpPending();
-    EXPECT_TRUE(intro().IsWindowVisible());
+    EXPECT_TRUE(::IsWindowVisible(intro().m_hWnd));
 
     ASSERT_EQ(acc->accDoDefaultAction(msaa::Child(5)), S_OK);
     PumpUntil([&] { return frame.IsIconic(); });
@@ -202,7 +202,7 @@ TEST(EarlyReader, TheIntroAnswersBeforeThePageManagerExists) {
     msaa::Apartment apartment;
     TestApp app;
     CWnd host;
-    host.Attach(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr));
+    host.m_hWnd = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(host.m_hWnd, nullptr);
     app.m_pMainWnd = &host;
     {
@@ -216,7 +216,7 @@ TEST(EarlyReader, TheIntroAnswersBeforeThePageManagerExists) {
     }
     delete g_pPrevMgr;
     g_pPrevMgr = nullptr;
-    ::DestroyWindow(host.Detach());
+    ::DestroyWindow(host.m_hWnd);
     app.m_pMainWnd = nullptr;
     PumpPending();
 }

@@ -51,7 +51,7 @@ Timing TimePaints(CWnd* page, int n) {
 Timing TimeHovers(CWnd* page, int n) {
     return Measure(n, [&](int i) {
         page->SendMessage(WM_MOUSEMOVE, 0, i % 2 ? MAKELPARAM(495, 15) : MAKELPARAM(300, 200));
-        page->UpdateWindow();
+        ::UpdateWindow(page->m_hWnd);
     });
 }
 
@@ -69,7 +69,7 @@ int main() {
 
     const double start = paintbench::NowMs();
     frame.Create(IDD_FRAME);
-    frame.m_intro.UpdateWindow();
+    ::UpdateWindow(frame.m_intro.m_hWnd);
     std::printf("frame creation to the intro's first paint: %.1f ms\n", paintbench::NowMs() - start);
     auto* installing = static_cast<CNotiLowVersion*>(g_pPrevMgr->Page(0));
     InstallingPageTestAccess::UseWorker(*installing, &StartIdleWorker);

@@ -95,10 +95,10 @@ TEST_F(Shell, FrameAndPagesAreCreatedHiddenBehindTheIntroAtFullSize) {
     EXPECT_EQ(frame.SendMessage(WM_GETICON, ICON_BIG), reinterpret_cast<LRESULT>(frame.m_hIcon));
     EXPECT_EQ(frame.SendMessage(WM_GETICON, ICON_SMALL), reinterpret_cast<LRESULT>(frame.m_hIcon));
     EXPECT_NE(frame.m_hIcon, nullptr);
-    EXPECT_EQ(frame.GetStyle() & WS_CAPTION, 0u);
+    EXPECT_EQ(::GetWindowLongPtrW(frame.m_hWnd, GWL_STYLE) & WS_CAPTION, 0u);
 
     ASSERT_NE(intro().m_hWnd, nullptr);
-    EXPECT_TRUE(intro().IsWindowVisible());
+    EXPECT_TRUE(::IsWindowVisible(intro().m_hWnd));
     EXPECT_EQ(::GetParent(intro().m_hWnd), frame.m_hWnd);
     EXPECT_EQ(ChildRect(intro().m_hWnd), CRect(0, 0, 527, 347));
 
@@ -106,15 +106,15 @@ TEST_F(Shell, FrameAndPagesAreCreatedHiddenBehindTheIntroAtFullSize) {
     for (int i = 0; i < 2; ++i) {
         CDialog* page = g_pPrevMgr->Page(i);
         ASSERT_NE(page->m_hWnd, nullptr);
-        EXPECT_FALSE(page->IsWindowVisible());
+        EXPECT_FALSE(::IsWindowVisible(page->m_hWnd));
         EXPECT_EQ(::GetParent(page->m_hWnd), frame.m_hWnd);
         EXPECT_EQ(ChildRect(page->m_hWnd), CRect(0, 0, 527, 347));
     }
     EXPECT_EQ(installing()->m_nIDTemplate, 217u);
     EXPECT_EQ(result()->m_nIDTemplate, 221u);
     EXPECT_EQ(g_pPrevMgr->m_resultCode, 0);
-    EXPECT_EQ(g_pPrevMgr->m_minimiseImages.GetImageCount(), 2);
-    EXPECT_EQ(g_pPrevMgr->m_closeImages.GetImageCount(), 2);
+    EXPECT_EQ(::ImageList_GetImageCount(g_pPrevMgr->m_minimiseImages.m_hImageList), 2);
+    EXPECT_EQ(::ImageList_GetImageCount(g_pPrevMgr->m_closeImages.m_hImageList), 2);
 }
 
 TEST_F(Shell, PushButtonsSitAtTheirPixelPositionsWithTheirTexts) {
@@ -146,9 +146,9 @@ TEST_F(Shell, PushButtonsSitAtTheirPixelPositionsWithTheirTexts) {
 
 TEST_F(Shell, NextShowsTheInstallingPageWithGreyedButtonsAndStartsOneWorker) {
     PressNext();
-    EXPECT_FALSE(intro().IsWindowVisible());
-    EXPECT_TRUE(installing()->IsWindowVisible());
-    EXPECT_FALSE(result()->IsWindowVisible());
+    EXPECT_FALSE(::IsWindowVisible(intro().m_hWnd));
+    EXPECT_TRUE(::IsWindowVisible(installing()->m_hWnd));
+    EXPECT_FALSE(::IsWindowVisible(result()->m_hWnd));
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(installing()->m_hWnd, IDC_NEXT)));
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(installing()->m_hWnd, IDCANCEL)));
     EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(installing()->m_hWnd, IDCANCEL)));
@@ -163,21 +163,21 @@ TEST_F(Shell, NextShowsTheInstallingPageWithGreyedButtonsAndStartsOneWorker) {
     frame.ShowWindow(SW_MINIMIZE);
     PumpUntil([&] { return frame.IsIconic(); });
     frame.ShowWindow(SW_RESTORE);
-    PumpUntil([&] { return !frame.IsIconic() && installing()->IsWindowVisible(); });
+    PumpUntil([&] { return !frame.IsIconic() && ::IsWindowVisible(installing()->m_hWnd); });
     // Every worker the page asked for has run (a second one would count now).
     PumpUntil([] { return g_workerStarts == g_workerLaunches; });
     EXPECT_EQ(g_workerStarts, 1);
-    EXPECT_TRUE(installing()->IsWindowVisible());
+    EXPECT_TRUE(::IsWindowVisible(installing()->m_hWnd));
     // Its buttons do nothing even when a click gets through.
     installing()->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     installing()->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED), 0);
     PumpPending();
     EXPECT_EQ(FindMessageBox(frame.m_hWnd), nullptr);
-    EXPECT_TRUE(installing()->IsWindowVisible());
+    EXPECT_TRUE(::IsWindowVisible(installing()->m_hWnd));
     EXPECT_TRUE(installing()->m_picture.IsAnimating());
     // Handing over to the result page hides this one and stops the animation.
     Deliver(INSTALL_RESULT_SUCCESS);
-    EXPECT_FALSE(installing()->IsWindowVisible());
+    EXPECT_FALSE(::IsWindowVisible(installing()->m_hWnd));
     EXPECT_FALSE(installing()->m_picture.IsAnimating());
     EXPECT_EQ(installing()->m_picture.FrameCount(), 0u);
 }
@@ -196,8 +196,8 @@ TEST_F(Shell, EachOutcomeShowsItsVariantOfTheResultPage) {
         result()->ShowWindow(SW_HIDE);
         Deliver(c.outcome);
         EXPECT_EQ(g_pPrevMgr->m_resultCode, c.code);
-        EXPECT_TRUE(result()->IsWindowVisible());
-        EXPECT_FALSE(installing()->IsWindowVisible());
+        EXPECT_TRUE(::IsWindowVisible(result()->m_hWnd));
+        EXPECT_FALSE(::IsWindowVisible(installing()->m_hWnd));
         // The page takes the focus and hands it on to its button.
         EXPECT_TRUE(::GetFocus() == result()->m_hWnd || ::IsChild(result()->m_hWnd, ::GetFocus()));
         EXPECT_TRUE(BlackIn(187, c.bodyY, 400, c.bodyY + 12));
@@ -211,8 +211,8 @@ TEST_F(Shell, AWorkerThatCannotStartEndsOnTheFailurePage) {
     InstallingPageTestAccess::UseWorker(*installing(), &NoThread);
     g_pPrevMgr->m_resultCode = 0;
     PressNext();
-    PumpUntil([&] { return result()->IsWindowVisible(); });
-    EXPECT_TRUE(result()->IsWindowVisible());
+    PumpUntil([&] { return ::IsWindowVisible(result()->m_hWnd); });
+    EXPECT_TRUE(::IsWindowVisible(result()->m_hWnd));
     EXPECT_EQ(g_pPrevMgr->m_resultCode, 1);
 }
 
@@ -224,8 +224,8 @@ TEST_F(Shell, AnsweringNoKeepsThePageAndYesDestroysTheFrame) {
         EXPECT_EQ(no.text, L"종료하시겠습니까?");
     }
     EXPECT_TRUE(::IsWindow(frame.m_hWnd));
-    EXPECT_TRUE(intro().IsWindowVisible());
-    EXPECT_FALSE(installing()->IsWindowVisible());
+    EXPECT_TRUE(::IsWindowVisible(intro().m_hWnd));
+    EXPECT_FALSE(::IsWindowVisible(installing()->m_hWnd));
 
     // The close image on the result page asks too.
     PressNext();
@@ -236,7 +236,7 @@ TEST_F(Shell, AnsweringNoKeepsThePageAndYesDestroysTheFrame) {
         no.Join();
         EXPECT_EQ(no.text, L"종료하시겠습니까?");
     }
-    EXPECT_TRUE(result()->IsWindowVisible());
+    EXPECT_TRUE(::IsWindowVisible(result()->m_hWnd));
     // Yes there ends the run from inside the page's own press ("마침" does the
     // same, in the modal test below).
     {
@@ -304,7 +304,7 @@ TEST_F(Shell, PressesMinimiseDragOrDoNothingByTheirRectangles) {
     PumpUntil([&] { return main.captionPresses >= 2; });
     EXPECT_EQ(main.captionPresses, 2);
     EXPECT_EQ(FindMessageBox(frame.m_hWnd), nullptr);
-    EXPECT_TRUE(installing()->IsWindowVisible());
+    EXPECT_TRUE(::IsWindowVisible(installing()->m_hWnd));
 
     // Minimise clears the highlight so the restored window shows the normal image.
     installing()->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(495, 15));

@@ -110,12 +110,12 @@ protected:
     void PressNext() {
         intro().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED),
                             reinterpret_cast<LPARAM>(::GetDlgItem(intro().m_hWnd, IDC_NEXT)));
-        EXPECT_TRUE(PumpUntil([&] { return !intro().IsWindowVisible(); }));
+        EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(intro().m_hWnd); }));
     }
     // The worker's outcome arrives; the result page takes over.
     void Deliver(WPARAM outcome) {
         installing()->PostMessage(WM_INSTALL_RESULT, outcome, 0);
-        EXPECT_TRUE(PumpUntil([&] { return result()->IsWindowVisible() && !installing()->IsWindowVisible(); }));
+        EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(result()->m_hWnd) && !::IsWindowVisible(installing()->m_hWnd); }));
     }
 
     TestApp app;

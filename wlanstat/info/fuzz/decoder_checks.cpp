@@ -8,7 +8,7 @@
 
 #include "framework/ascii.h"
 #include "wlanstat/info/collection_cycle.h"
-#include "wlanstat/info/wine_tests/info_fakes.h"
+#include "wlanstat/info/test_support/info_fakes.h"
 #include "wlanstat/info/value_text.h"
 
 namespace wlanstat::fuzz {

@@ -2,7 +2,7 @@
 // (selection, texts, record) without the system's. Not a test.
 #include <benchmark/benchmark.h>
 
-#include "wlanstat/info/wine_tests/info_fakes.h"
+#include "wlanstat/info/test_support/info_fakes.h"
 #include "wlanstat/info/refresh_loop.h"
 
 namespace wlanstat {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "wlanstat/info/wine_tests/info_fakes.h"
+#include "wlanstat/info/test_support/info_fakes.h"
 #include "wlanstat/info/status_worker.h"
 #include "wlanstat/info/system_platform.h"
 #include "tests/support/message_pump.h"

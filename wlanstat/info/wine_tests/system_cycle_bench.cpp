@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "wlanstat/info/refresh_loop.h"
-#include "wlanstat/info/wine_tests/info_fakes.h"
+#include "wlanstat/info/test_support/info_fakes.h"
 #include "wlanstat/info/system_platform.h"
 
 namespace wlanstat {

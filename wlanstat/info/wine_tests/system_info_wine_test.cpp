@@ -10,7 +10,7 @@
 #include <cstring>
 #include <vector>
 
-#include "wlanstat/info/wine_tests/info_fakes.h"
+#include "wlanstat/info/test_support/info_fakes.h"
 #include "wlanstat/info/refresh_loop.h"
 #include "wlanstat/info/system_platform.h"
 #include "wlanstat/info/value_text.h"

@@ -8,8 +8,8 @@
 #include "tests/support/message_pump.h"
 #include "tests/support/msaa_client.h"
 #include "wlanstat/ui/link_view_dlg.h"
-#include "wlanstat/ui/wine_tests/expected_panel.h"
-#include "wlanstat/ui/wine_tests/sample_status.h"
+#include "wlanstat/ui/test_support/expected_panel.h"
+#include "wlanstat/ui/test_support/sample_status.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 
 #include "wlanstat/ui/panel_texts.h"
 #include "tests/support/message_pump.h"
-#include "wlanstat/ui/wine_tests/expected_panel.h"
-#include "wlanstat/ui/wine_tests/sample_status.h"
+#include "wlanstat/ui/test_support/expected_panel.h"
+#include "wlanstat/ui/test_support/sample_status.h"
 
 namespace {
 
@@ -257,8 +257,8 @@ TEST_F(StatusDialog, InitialisationPlacesEverything) {
     EXPECT_EQ(lf.lfWeight, 0);
     EXPECT_EQ(lf.lfItalic | lf.lfUnderline | lf.lfStrikeOut | lf.lfCharSet | lf.lfQuality, 0);
     EXPECT_STREQ(lf.lfFaceName, L"gulim");
-    EXPECT_EQ(dlg.minimizeImages.GetImageCount(), 2);
-    EXPECT_EQ(dlg.closeImages.GetImageCount(), 2);
+    EXPECT_EQ(::ImageList_GetImageCount(dlg.minimizeImages.m_hImageList), 2);
+    EXPECT_EQ(::ImageList_GetImageCount(dlg.closeImages.m_hImageList), 2);
     EXPECT_EQ(dlg.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(dlg.appIcon));
     EXPECT_EQ(dlg.SendMessage(WM_ERASEBKGND, 0, 0), FALSE);
     // The first tab stop, the invisible button, starts with the focus.
@@ -478,7 +478,7 @@ TEST_F(StatusDialog, EscapeEnterAndCloseLeaveItOpen) {
     dlg.SendMessage(WM_COMMAND, IDOK, 0);
     dlg.SendMessage(WM_CLOSE, 0, 0);
     EXPECT_TRUE(::IsWindow(dlg.m_hWnd));
-    EXPECT_TRUE(dlg.IsWindowVisible());
+    EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
 }
 
 TEST_F(StatusDialog, SystemMenuCommandOpensTheAboutBox) {
@@ -525,7 +525,7 @@ TEST_F(StatusDialog, MinimisedPaintDrawsTheIconCentred) {
     dlg.SendMessage(WM_PAINT);
     EXPECT_EQ(dlg.iconErases, 1);
     dlg.ShowWindow(SW_RESTORE);
-    dlg.UpdateWindow();
+    ::UpdateWindow(dlg.m_hWnd);
     EXPECT_EQ(dlg.iconErases, 1);
 
     // The icon lands in the middle of the client area, and nothing else is drawn.

@@ -10,7 +10,7 @@
 #include "tests/support/paint_bench.h"
 #include "wlanstat/res/resource_ids.h"
 #include "wlanstat/ui/link_view_dlg.h"
-#include "wlanstat/ui/wine_tests/sample_status.h"
+#include "wlanstat/ui/test_support/sample_status.h"
 
 namespace {
 
@@ -95,22 +95,22 @@ int main(int argc, char** argv) {
         HandOff(dlg);
         Measure(names[state], n, floor, [&](int) {
             dlg.Invalidate(TRUE);
-            dlg.UpdateWindow();
+            ::UpdateWindow(dlg.m_hWnd);
         });
     }
     dlg.liveStatus = Record(PANEL_CONNECTED);
     Measure("hover repaint (move across the minimise edge)", n * 3, floor, [&](int i) {
         dlg.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(i % 2 ? 556 : 568, 10));
-        dlg.UpdateWindow();
+        ::UpdateWindow(dlg.m_hWnd);
     });
     Measure("update hand-off (same list) and repaint", n, floor, [&](int) {
         HandOff(dlg);
-        dlg.UpdateWindow();
+        ::UpdateWindow(dlg.m_hWnd);
     });
     Measure("update hand-off (list refilled) and repaint", n, floor, [&](int i) {
         dlg.interfaceList[1].strInterfaceDescription = i % 2 ? L"USB Wireless LAN Adapter" : L"Other Adapter";
         HandOff(dlg);
-        dlg.UpdateWindow();
+        ::UpdateWindow(dlg.m_hWnd);
     });
     const Counts after = Now();
     std::printf("GDI objects %lu -> %lu, USER objects %lu -> %lu, handles %lu -> %lu\n", before.gdi, after.gdi,

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tools/harness/simcard/wlan/card_files.h"
-#include "wlanstat/ui/wine_tests/expected_panel.h"
+#include "wlanstat/ui/test_support/expected_panel.h"
 
 namespace simcard {
 

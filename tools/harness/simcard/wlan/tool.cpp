@@ -15,7 +15,7 @@
 //       the bitmaps of MODULE and the UTF-8 lines of DRAWING, in 12-unit "gulim":
 //         bitmap ID X Y          bitmap resource ID at (X, Y)
 //         panel connected|other  the panel's labels and heads in that face's inks
-//         value KEY TEXT         TEXT where line KEY of wine_tests/expected_panel.h puts it
+//         value KEY TEXT         TEXT where line KEY of test_support/expected_panel.h puts it
 #include <winsock2.h>
 #include <windows.h>
 #include <iphlpapi.h>

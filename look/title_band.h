@@ -4,12 +4,12 @@
 // band because they are tested first.
 #include "framework/rect.h"
 
-namespace fw {
+namespace look {
 
 struct TitleBand {
-    Rect minimise;
-    Rect close;
-    Rect drag;
+    fw::Rect minimise;
+    fw::Rect close;
+    fw::Rect drag;
 };
 
 enum class TitlePress { None, Minimise, Close, Drag };
@@ -36,4 +36,4 @@ constexpr Hover HoverAt(const TitleBand& band, int x, int y) noexcept {
 // Image of a two-image button strip: [0] normal, [1] highlighted.
 constexpr int ImageIndex(int hover) noexcept { return hover ? 1 : 0; }
 
-}  // namespace fw
+}  // namespace look

@@ -1,6 +1,6 @@
-#include "framework/skin.h"
+#include "look/skin.h"
 
-namespace fw {
+namespace look {
 
 void MakeButtonImages(CImageList& images, UINT bitmapId) {
     CBitmap strip;
@@ -28,10 +28,10 @@ void DrawImageButtons(CDC* dc, const TitleBand& band, CImageList& minimise, int 
 void TrackHover(CWnd* wnd, const TitleBand& band, CPoint point, int& minimiseHover, int& closeHover, BOOL erase) {
     const Hover hover = HoverAt(band, point.x, point.y);
     minimiseHover = hover.minimise;
-    const RECT minimise = ToRECT(band.minimise);
+    const RECT minimise = fw::ToRECT(band.minimise);
     wnd->InvalidateRect(&minimise, erase);
     closeHover = hover.close;
-    const RECT close = ToRECT(band.close);
+    const RECT close = fw::ToRECT(band.close);
     wnd->InvalidateRect(&close, erase);
 }
 
@@ -46,10 +46,10 @@ void DrawMinimisedIcon(CWnd* wnd, CDC* dc, HICON icon) {
     dc->DrawIcon(x, y, icon);
 }
 
-void DescribeImageButtons(AccessibleFace& face, const TitleBand& band, int minimiseHover, int closeHover,
+void DescribeImageButtons(fw::AccessibleFace& face, const TitleBand& band, int minimiseHover, int closeHover,
                           const wchar_t* closeAction) {
-    face.items.push_back(AccessibleItem::Button(L"최소화", ToRECT(band.minimise), kPressAction, minimiseHover != 0));
-    face.items.push_back(AccessibleItem::Button(L"닫기", ToRECT(band.close), closeAction, closeHover != 0));
+    face.items.push_back(fw::AccessibleItem::Button(L"최소화", fw::ToRECT(band.minimise), fw::kPressAction, minimiseHover != 0));
+    face.items.push_back(fw::AccessibleItem::Button(L"닫기", fw::ToRECT(band.close), closeAction, closeHover != 0));
 }
 
-}  // namespace fw
+}  // namespace look

@@ -7,10 +7,10 @@
 #include "framework/dc.h"
 #include "framework/gdi.h"
 #include "framework/image_list.h"
-#include "framework/title_band.h"
 #include "framework/wnd.h"
+#include "look/title_band.h"
 
-namespace fw {
+namespace look {
 
 // Fills `images` with the 12-pixel-wide images of bitmap strip `bitmapId`.
 void MakeButtonImages(CImageList& images, UINT bitmapId);
@@ -35,7 +35,7 @@ void DrawMinimisedIcon(CWnd* wnd, CDC* dc, HICON icon);
 
 // The two image buttons as screen readers find them; an empty `closeAction`
 // where a press on the close image does not close.
-void DescribeImageButtons(AccessibleFace& face, const TitleBand& band, int minimiseHover, int closeHover,
-                          const wchar_t* closeAction = kPressAction);
+void DescribeImageButtons(fw::AccessibleFace& face, const TitleBand& band, int minimiseHover, int closeHover,
+                          const wchar_t* closeAction = fw::kPressAction);
 
-}  // namespace fw
+}  // namespace look
