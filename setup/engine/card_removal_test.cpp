@@ -58,37 +58,24 @@ const std::wstring kCard = kCardDeviceDescription;
 const std::wstring kPciIds = std::wstring(L"PCI\\VEN_10EC&DEV_8812\0PCI\\VEN_10EC", 34);
 
 TEST(CardMatching, PrefixIsPciInAnyAsciiCase) {
-    EXPECT_TRUE(IsPciHardwareId(L"PCI\\VEN_10EC&DEV_8812"));
-    EXPECT_TRUE(IsPciHardwareId(L"pci\\ven_10ec"));
-    EXPECT_TRUE(IsPciHardwareId(L"PcI"));
-    EXPECT_FALSE(IsPciHardwareId(L"USB\\VID_0BDA"));
-    EXPECT_FALSE(IsPciHardwareId(L"PC"));
-    EXPECT_FALSE(IsPciHardwareId(L""));
-    EXPECT_FALSE(IsPciHardwareId(L" PCI\\VEN"));
+    for (const wchar_t* id : {L"PCI\\VEN_10EC&DEV_8812", L"pci\\ven_10ec", L"PcI"})
+        EXPECT_TRUE(IsPciHardwareId(id)) << id;
     // Only A to Z fold: a capital dotted I is no "i", whatever the locale says.
-    EXPECT_FALSE(IsPciHardwareId(L"PC\u0130\\VEN_10EC"));
+    for (const wchar_t* id : {L"USB\\VID_0BDA", L"PC", L"", L" PCI\\VEN", L"PC\u0130\\VEN_10EC"})
+        EXPECT_FALSE(IsPciHardwareId(id)) << id;
 }
 
 TEST(CardMatching, DescriptionIgnoresCaseButNothingElse) {
-    EXPECT_TRUE(IsCardDescription(kCardDeviceDescription));
-    EXPECT_TRUE(IsCardDescription(L"REALTEK 8812AE WIRELESS LAN 802.11AC PCI-E NIC"));
-    EXPECT_TRUE(IsCardDescription(L"realtek 8812ae wireless lan 802.11ac pci-e nic"));
-    EXPECT_FALSE(IsCardDescription(L"Realtek 8812AE Wireless LAN 802.11ac PCI-E NIC "));
-    EXPECT_FALSE(IsCardDescription(L"Realtek 8812AE Wireless LAN 802.11ac PCI-E NI"));
-    EXPECT_FALSE(IsCardDescription(L"Realtek  8812AE Wireless LAN 802.11ac PCI-E NIC"));
-    EXPECT_FALSE(IsCardDescription(L""));
+    for (const wchar_t* d : {kCardDeviceDescription, L"REALTEK 8812AE WIRELESS LAN 802.11AC PCI-E NIC",
+                             L"realtek 8812ae wireless lan 802.11ac pci-e nic"})
+        EXPECT_TRUE(IsCardDescription(d)) << d;
     // Letters outside ASCII never fold: the Kelvin sign is not a "k".
-    EXPECT_FALSE(IsCardDescription(L"Realte\u212A 8812AE Wireless LAN 802.11ac PCI-E NIC"));
-    EXPECT_FALSE(IsCardDescription(L"Realtek 8812AE W\u0130reless LAN 802.11ac PCI-E NIC"));
-}
-
-TEST(RemoveCardDevice, RemovesOnlyTheFirstOfTwoMatches) {
-    FakeDeviceList list;
-    list.devices = {{L"ROOT\\NET\\0000", kCard}, {kPciIds, kCard}, {kPciIds, kCard}};
-    list.lastErrorAtEnd = 0;
-    EXPECT_EQ(RemoveCardDevice(list), 0);
-    EXPECT_EQ(list.removed, std::vector<std::uint32_t>{1});
-    EXPECT_TRUE(list.closed);
+    for (const wchar_t* d : {L"Realtek 8812AE Wireless LAN 802.11ac PCI-E NIC ", L"",
+                             L"Realtek 8812AE Wireless LAN 802.11ac PCI-E NI",
+                             L"Realtek  8812AE Wireless LAN 802.11ac PCI-E NIC",
+                             L"Realte\u212A 8812AE Wireless LAN 802.11ac PCI-E NIC",
+                             L"Realtek 8812AE W\u0130reless LAN 802.11ac PCI-E NIC"})
+        EXPECT_FALSE(IsCardDescription(d)) << d;
 }
 
 TEST(RemoveCardDevice, SkipsOtherEnumeratorsDescriptionsAndFailedReads) {
@@ -113,20 +100,23 @@ TEST(RemoveCardDevice, EveryReadIsOfferedTwoBytesLessThanTheBuffer) {
     EXPECT_EQ(list.offeredBytes, (std::vector<std::uint32_t>{8190, 8190, 8190}));
 }
 
-TEST(RemoveCardDevice, EmptyListRemovesNothingAndReturnsZero) {
-    FakeDeviceList list;
-    EXPECT_EQ(RemoveCardDevice(list), 0);
-    EXPECT_TRUE(list.removed.empty());
-    EXPECT_TRUE(list.closed);
-}
-
-TEST(RemoveCardDevice, ListThatCannotBeOpenedReturnsOne) {
-    FakeDeviceList list;
-    list.opens = false;
-    list.devices = {{kPciIds, kCard}};
-    EXPECT_EQ(RemoveCardDevice(list), 1);
-    EXPECT_TRUE(list.removed.empty());
-    EXPECT_FALSE(list.closed);
+// Only the first of two matches goes; a list that cannot be opened is not closed.
+TEST(RemoveCardDevice, RemovesTheFirstMatchAndClosesWhatItOpened) {
+    const struct { const char* name; bool opens; std::vector<FakeDevice> devices; std::uint32_t lastError; int result;
+                   std::vector<std::uint32_t> removed; bool closed; } rows[] = {
+        {"two matches", true, {{L"ROOT\\NET\\0000", kCard}, {kPciIds, kCard}, {kPciIds, kCard}}, 0, 0, {1}, true},
+        {"empty list", true, {}, kErrorNoMoreItems, 0, {}, true},
+        {"cannot be opened", false, {{kPciIds, kCard}}, kErrorNoMoreItems, 1, {}, false},
+    };
+    for (const auto& row : rows) {
+        FakeDeviceList list;
+        list.opens = row.opens;
+        list.devices = row.devices;
+        list.lastErrorAtEnd = row.lastError;
+        EXPECT_EQ(RemoveCardDevice(list), row.result) << row.name;
+        EXPECT_EQ(list.removed, row.removed) << row.name;
+        EXPECT_EQ(list.closed, row.closed) << row.name;
+    }
 }
 
 TEST(RemoveCardDevice, ResultFollowsLastErrorAfterRelease) {

@@ -1,6 +1,5 @@
 #include "setup/engine/device_tree_rescan.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,8 +7,6 @@
 
 namespace engine {
 namespace {
-
-using ::testing::ElementsAre;
 
 class RecordingTree final : public DeviceTree {
 public:
@@ -29,24 +26,20 @@ public:
     void Disconnect() override { calls.push_back("disconnect"); }
 };
 
-TEST(RescanDeviceTree, ReenumeratesFromTheRootAndDisconnects) {
-    RecordingTree tree;
-    RescanDeviceTree(tree);
-    EXPECT_THAT(tree.calls, ElementsAre("connect", "locate", "reenumerate", "disconnect"));
-}
-
-TEST(RescanDeviceTree, RootNotFoundStillDisconnects) {
-    RecordingTree tree;
-    tree.locates = false;
-    RescanDeviceTree(tree);
-    EXPECT_THAT(tree.calls, ElementsAre("connect", "locate", "disconnect"));
-}
-
-TEST(RescanDeviceTree, NoConnectionNoFurtherCalls) {
-    RecordingTree tree;
-    tree.connects = false;
-    RescanDeviceTree(tree);
-    EXPECT_THAT(tree.calls, ElementsAre("connect"));
+// Reenumerates from the root; a connection made is always closed again.
+TEST(RescanDeviceTree, StopsAtTheFirstFailureAndDisconnectsWhatItConnected) {
+    const struct { const char* name; bool connects, locates; std::vector<std::string> calls; } rows[] = {
+        {"rescan", true, true, {"connect", "locate", "reenumerate", "disconnect"}},
+        {"root not found", true, false, {"connect", "locate", "disconnect"}},
+        {"no connection", false, true, {"connect"}},
+    };
+    for (const auto& row : rows) {
+        RecordingTree tree;
+        tree.connects = row.connects;
+        tree.locates = row.locates;
+        RescanDeviceTree(tree);
+        EXPECT_EQ(tree.calls, row.calls) << row.name;
+    }
 }
 
 }  // namespace

@@ -27,26 +27,17 @@ Refusal CheckWith(bool socketsWork, MutexOutcome mutex, Calls& calls) {
 
 }  // namespace
 
-TEST(Startup, ANormalRunGoesOnToTheWizard) {
-    Calls calls;
-    EXPECT_EQ(CheckWith(true, MutexOutcome::Created, calls), Refusal::None);
-    EXPECT_EQ(calls, (Calls{"sockets", "mutex"}));
-}
-
-TEST(Startup, SocketsAreCheckedBeforeTheMutexSoTheirBoxWinsOverARunningInstaller) {
-    Calls calls;
-    EXPECT_EQ(CheckWith(false, MutexOutcome::AlreadyExists, calls), Refusal::SocketsFailed);
-    EXPECT_EQ(calls, (Calls{"sockets"}));
-}
-
-TEST(Startup, ASecondInstallerShowsOnlyItsBox) {
-    Calls calls;
-    EXPECT_EQ(CheckWith(true, MutexOutcome::AlreadyExists, calls), Refusal::AlreadyRunning);
-    EXPECT_EQ(calls, (Calls{"sockets", "mutex"}));
-}
-
-TEST(Startup, AMutexThatCannotBeMadeDoesNotStopTheInstaller) {
-    Calls calls;
-    EXPECT_EQ(CheckWith(true, MutexOutcome::Failed, calls), Refusal::None);
-    EXPECT_EQ(calls, (Calls{"sockets", "mutex"}));
+TEST(Startup, EachAnswerLeadsToItsRefusalAfterItsChecks) {
+    const struct { const char* name; bool socketsWork; MutexOutcome mutex; Refusal refusal; Calls calls; } rows[] = {
+        {"a normal run goes on to the wizard", true, MutexOutcome::Created, Refusal::None, {"sockets", "mutex"}},
+        // Sockets are checked before the mutex, so their box wins over a running installer.
+        {"sockets fail", false, MutexOutcome::AlreadyExists, Refusal::SocketsFailed, {"sockets"}},
+        {"a second installer", true, MutexOutcome::AlreadyExists, Refusal::AlreadyRunning, {"sockets", "mutex"}},
+        {"a mutex that cannot be made", true, MutexOutcome::Failed, Refusal::None, {"sockets", "mutex"}},
+    };
+    for (const auto& row : rows) {
+        Calls calls;
+        EXPECT_EQ(CheckWith(row.socketsWork, row.mutex, calls), row.refusal) << row.name;
+        EXPECT_EQ(calls, row.calls) << row.name;
+    }
 }

@@ -129,6 +129,19 @@ inline void ExpectPlainExtendedTemplate(const Template& t) {
     EXPECT_EQ(t.cls, L"");
 }
 
+// A plain extended template's own styles, size, title and font.
+inline void ExpectDialog(const Template& t, DWORD style, DWORD exStyle, short cx, short cy, const wchar_t* title,
+                         const wchar_t* font, WORD pointSize) {
+    ExpectPlainExtendedTemplate(t);
+    EXPECT_EQ(t.style, style);
+    EXPECT_EQ(t.exStyle, exStyle);
+    EXPECT_EQ(t.cx, cx);
+    EXPECT_EQ(t.cy, cy);
+    EXPECT_EQ(t.title, title);
+    EXPECT_EQ(t.font, font);
+    EXPECT_EQ(t.pointSize, pointSize);
+}
+
 inline void ExpectControl(const Control& c, DWORD id, const wchar_t* cls, const wchar_t* text, DWORD style,
                           short x, short y, short cx, short cy) {
     SCOPED_TRACE(static_cast<int>(id));

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <limits>
+#include <initializer_list>
 #include <tuple>
+#include <utility>
 
 #include "wlanstat/ui/test_support/expected_panel.h"
 #include "wlanstat/ui/test_support/sample_status.h"
@@ -39,6 +41,13 @@ std::wstring ValueOf(const std::vector<PanelText>& texts, const expected_panel::
     if (t == nullptr) return L"<none>";
     EXPECT_EQ(t->color, l.ink->In(connected)) << l.key;
     return t->text;
+}
+
+// What each listed line shows at its value place ("<none>": nothing), in its ink.
+void ExpectValues(const std::vector<PanelText>& texts,
+                  std::initializer_list<std::pair<const expected_panel::Line*, const wchar_t*>> want,
+                  bool connected = true) {
+    for (const auto& [line, value] : want) EXPECT_EQ(ValueOf(texts, *line, connected), value) << line->key;
 }
 
 // The sixteen labels, then the three heads, each in its place and ink.
@@ -91,35 +100,25 @@ TEST(PanelTexts, NoAdapterShowsLabelsHeadsAndStatusLineOnly) {
 TEST(PanelTexts, NotConnectedShowsIdentityOnly) {
     const auto texts = PanelTexts(PANEL_NOT_CONNECTED, FullStatus(1, 0));
     ASSERT_EQ(texts.size(), 20u + 3u);
-    EXPECT_EQ(ValueOf(texts, Of("state"), false), L"무선 AP에 연결되어 있지 않습니다");
-    EXPECT_EQ(ValueOf(texts, Of("name"), false), L"Wi-Fi");
-    EXPECT_EQ(ValueOf(texts, Of("device"), false), L"Quorix K4100ZT 802.11ac PCIe Adapter");
-    EXPECT_EQ(ValueOf(texts, Of("mac"), false), L"00:E0:4C:81:12:34");
-    EXPECT_EQ(ValueOf(texts, Of("tx")), L"<none>");
-    EXPECT_EQ(ValueOf(texts, Of("ip")), L"<none>");
+    ExpectValues(texts,
+                 {{&Of("state"), L"무선 AP에 연결되어 있지 않습니다"}, {&Of("name"), L"Wi-Fi"},
+                  {&Of("device"), L"Quorix K4100ZT 802.11ac PCIe Adapter"}, {&Of("mac"), L"00:E0:4C:81:12:34"}},
+                 false);
+    ExpectValues(texts, {{&Of("tx"), L"<none>"}, {&Of("ip"), L"<none>"}});
 }
 
 TEST(PanelTexts, ConnectedShowsEveryValueInPlace) {
     const auto texts = PanelTexts(PANEL_CONNECTED, FullStatus(1, 1));
     ASSERT_EQ(texts.size(), 20u + 16u);
     ExpectLabelsAndHeads(texts, true);
-    EXPECT_EQ(ValueOf(texts, Of("state")), L"무선 AP에 연결되어 있습니다");
-    EXPECT_EQ(ValueOf(texts, Of("name")), L"Wi-Fi");
-    EXPECT_EQ(ValueOf(texts, Of("device")), L"Quorix K4100ZT 802.11ac PCIe Adapter");
-    EXPECT_EQ(ValueOf(texts, Of("ssid")), L"office-5G");
-    EXPECT_EQ(ValueOf(texts, Of("bssid")), L"88:36:6C:01:02:03");
-    EXPECT_EQ(ValueOf(texts, Of("channel")), L"149");
-    EXPECT_EQ(ValueOf(texts, Of("speed")), L"866.7 Mbps");
-    EXPECT_EQ(ValueOf(texts, Of("signal")), L"-45");
-    EXPECT_EQ(ValueOf(texts, Of("tx")), L"1234");
-    EXPECT_EQ(ValueOf(texts, Of("rx")), L"5678");
-    EXPECT_EQ(ValueOf(texts, Of("mac")), L"00:E0:4C:81:12:34");
-    EXPECT_EQ(ValueOf(texts, Of("ip")), L"192.168.0.23");
-    EXPECT_EQ(ValueOf(texts, Of("mask")), L"255.255.255.0");
-    EXPECT_EQ(ValueOf(texts, Of("gateway")), L"192.168.0.1");
-    EXPECT_EQ(ValueOf(texts, Of("dhcp")), L"192.168.0.1");
-    EXPECT_EQ(ValueOf(texts, Of("dns")), L"168.126.63.1");
-    EXPECT_EQ(ValueOf(texts, Of("dns2")), L"168.126.63.2");
+    ExpectValues(texts, {{&Of("state"), L"무선 AP에 연결되어 있습니다"}, {&Of("name"), L"Wi-Fi"},
+                         {&Of("device"), L"Quorix K4100ZT 802.11ac PCIe Adapter"}, {&Of("ssid"), L"office-5G"},
+                         {&Of("bssid"), L"88:36:6C:01:02:03"}, {&Of("channel"), L"149"},
+                         {&Of("speed"), L"866.7 Mbps"}, {&Of("signal"), L"-45"}, {&Of("tx"), L"1234"},
+                         {&Of("rx"), L"5678"}, {&Of("mac"), L"00:E0:4C:81:12:34"}, {&Of("ip"), L"192.168.0.23"},
+                         {&Of("mask"), L"255.255.255.0"}, {&Of("gateway"), L"192.168.0.1"},
+                         {&Of("dhcp"), L"192.168.0.1"}, {&Of("dns"), L"168.126.63.1"},
+                         {&Of("dns2"), L"168.126.63.2"}});
 }
 
 TEST(PanelTexts, DescriptionAndSsidAreFittedIntoTheirBoxes) {
@@ -162,12 +161,8 @@ TEST(PanelTexts, ZeroValuesLeaveTheirPlaceEmptyButCountersShowZero) {
     s.rxFrames = 0;
     s.dnsServer2.clear();
     const auto texts = PanelTexts(PANEL_CONNECTED, s);
-    EXPECT_EQ(ValueOf(texts, Of("channel")), L"<none>");
-    EXPECT_EQ(ValueOf(texts, Of("speed")), L"<none>");
-    EXPECT_EQ(ValueOf(texts, Of("signal")), L"<none>");
-    EXPECT_EQ(ValueOf(texts, Of("tx")), L"0");
-    EXPECT_EQ(ValueOf(texts, Of("rx")), L"0");
-    EXPECT_EQ(ValueOf(texts, Of("dns2")), L"<none>");
+    ExpectValues(texts, {{&Of("channel"), L"<none>"}, {&Of("speed"), L"<none>"}, {&Of("signal"), L"<none>"},
+                         {&Of("tx"), L"0"}, {&Of("rx"), L"0"}, {&Of("dns2"), L"<none>"}});
 }
 
 TEST(PanelTexts, ValueForms) {

@@ -36,6 +36,9 @@ RECT Screen(HWND page, RECT r) {
 }
 
 const long kButton = msaa::ControlRole(ROLE_SYSTEM_PUSHBUTTON);
+// Every page reads the caption's two images after its lines, then its own buttons.
+const msaa::Element kMinimise{ROLE_SYSTEM_PUSHBUTTON, L"최소화", false}, kClose{ROLE_SYSTEM_PUSHBUTTON, L"닫기", false};
+const msaa::Element kNext{kButton, L"다음 >", true}, kCancel{kButton, L"취소", true};
 
 }  // namespace
 
@@ -49,10 +52,7 @@ TEST_F(PageReader, TheIntroReadsItsLinesThenItsButtons) {
         {ROLE_SYSTEM_STATICTEXT, L"Quorix을 이용해 주셔서 감사합니다.", false},
         {ROLE_SYSTEM_STATICTEXT, L"K4100ZT 드라이버 설치를 시작합니다.", false},
         {ROLE_SYSTEM_STATICTEXT, L"설치를 진행하시려면 '다음' 버튼을 클릭하세요.", false},
-        {ROLE_SYSTEM_PUSHBUTTON, L"최소화", false},
-        {ROLE_SYSTEM_PUSHBUTTON, L"닫기", false},
-        {kButton, L"다음 >", true},
-        {kButton, L"취소", true},
+        kMinimise, kClose, kNext, kCancel,
     };
     EXPECT_EQ(msaa::Children(acc.Get()), expected);
     EXPECT_EQ(msaa::DefaultAction(acc.Get(), 5), L"누르기");
@@ -81,10 +81,7 @@ TEST_F(PageReader, InstallingAndResultPagesReadWhatTheyShow) {
         {ROLE_SYSTEM_STATICTEXT, L"K4100ZT 구동을 위한 드라이버를 설치하고 있습니다.", false},
         {ROLE_SYSTEM_STATICTEXT, L"잠시만 기다려 주시기 바랍니다.", false},
         {ROLE_SYSTEM_ANIMATION, L"설치 진행 중", false},
-        {ROLE_SYSTEM_PUSHBUTTON, L"최소화", false},
-        {ROLE_SYSTEM_PUSHBUTTON, L"닫기", false},
-        {kButton, L"다음 >", true},
-        {kButton, L"취소", true},
+        kMinimise, kClose, kNext, kCancel,
     };
     EXPECT_EQ(msaa::Children(acc.Get()), installingExpected);
     EXPECT_TRUE(SameRect(msaa::Location(acc.Get(), 4), Screen(installing()->m_hWnd, {188, 203, 503, 286})));
@@ -105,9 +102,7 @@ TEST_F(PageReader, InstallingAndResultPagesReadWhatTheyShow) {
         {ROLE_SYSTEM_STATICTEXT, L"드라이버 설치에 실패하였습니다.", false},
         {ROLE_SYSTEM_STATICTEXT, L"지원되지 않는 Windows 버전입니다.", false},
         {ROLE_SYSTEM_STATICTEXT, L"K4100ZT 드라이버는 Windows 7/8/8.1/10을 지원합니다.", false},
-        {ROLE_SYSTEM_PUSHBUTTON, L"최소화", false},
-        {ROLE_SYSTEM_PUSHBUTTON, L"닫기", false},
-        {kButton, L"마침", true},
+        kMinimise, kClose, {kButton, L"마침", true},
     };
     EXPECT_EQ(msaa::Children(acc.Get()), unsupported);
     EXPECT_EQ(msaa::Location(acc.Get(), 2).top, Screen(result()->m_hWnd, {0, 239, 0, 0}).top);

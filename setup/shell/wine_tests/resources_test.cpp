@@ -12,29 +12,13 @@ namespace {
 
 using namespace testres;
 
-void ExpectPage(const Template& t, DWORD style) {
-    ExpectPlainExtendedTemplate(t);
-    EXPECT_EQ(t.style, style);
-    EXPECT_EQ(t.exStyle, 0u);
-    EXPECT_EQ(t.cx, 347);
-    EXPECT_EQ(t.cy, 210);
-    EXPECT_EQ(t.title, L"");
-    EXPECT_EQ(t.font, L"MS Shell Dlg");
-    EXPECT_EQ(t.pointSize, 8);
-}
+void ExpectPage(const Template& t, DWORD style) { ExpectDialog(t, style, 0, 347, 210, L"", L"MS Shell Dlg", 8); }
 
 TEST(Resources, FrameTemplateIsACaptionlessPopupWithATaskbarButton) {
     Template t = LoadTemplate(IDD_FRAME);
-    ExpectPlainExtendedTemplate(t);
-    EXPECT_EQ(t.style, 0x90080040u);
-    EXPECT_EQ(t.exStyle, 0x00040000u);
+    ExpectDialog(t, 0x90080040, 0x00040000, 347, 210, L"", L"Microsoft Sans Serif", 8);
     EXPECT_EQ(t.x, 0);
     EXPECT_EQ(t.y, 0);
-    EXPECT_EQ(t.cx, 347);
-    EXPECT_EQ(t.cy, 210);
-    EXPECT_EQ(t.title, L"");
-    EXPECT_EQ(t.font, L"Microsoft Sans Serif");
-    EXPECT_EQ(t.pointSize, 8);
     EXPECT_TRUE(t.controls.empty());
 }
 

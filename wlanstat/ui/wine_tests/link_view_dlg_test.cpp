@@ -87,14 +87,13 @@ AdapterStatus Connected() { return wlanstat::SampleStatus(1, 1); }
 class Surface {
 public:
     Surface() {
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-        bi.bmiHeader.biWidth = 594;
-        bi.bmiHeader.biHeight = -398;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
+        info_.bmiHeader.biSize = sizeof(info_.bmiHeader);
+        info_.bmiHeader.biWidth = 594;
+        info_.bmiHeader.biHeight = -398;  // top-down
+        info_.bmiHeader.biPlanes = 1;
+        info_.bmiHeader.biBitCount = 32;
         dc.CreateCompatibleDC(nullptr);
-        bitmap.Attach(::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits_, nullptr, 0));
+        bitmap.Attach(::CreateDIBSection(dc, &info_, DIB_RGB_COLORS, &bits_, nullptr, 0));
         dc.SelectObject(&bitmap);
     }
     COLORREF At(int x, int y) const {
@@ -116,12 +115,7 @@ public:
     // Keeps the face as a picture beside the test for a person to look at.
     void Save(const wchar_t* path) const {
         BITMAPFILEHEADER file{};
-        BITMAPINFOHEADER info{};
-        info.biSize = sizeof(info);
-        info.biWidth = 594;
-        info.biHeight = -398;
-        info.biPlanes = 1;
-        info.biBitCount = 32;
+        const BITMAPINFOHEADER& info = info_.bmiHeader;
         const DWORD bytes = 594 * 398 * 4;
         file.bfType = 0x4D42;
         file.bfOffBits = sizeof(file) + sizeof(info);
@@ -138,8 +132,19 @@ public:
     CDC dc;
 
 private:
+    BITMAPINFO info_{};
     void* bits_ = nullptr;
 };
+
+// Bitmap `id` copied into the surface at (x, y), by default the state picture's place.
+void DrawPicture(Surface& s, UINT id, int x = 464, int y = 45, int w = 107, int h = 97) {
+    CBitmap bm;
+    bm.LoadBitmap(id);
+    CDC src;
+    src.CreateCompatibleDC(&s.dc);
+    src.SelectObject(&bm);
+    s.dc.BitBlt(x, y, w, h, &src, 0, 0, SRCCOPY);
+}
 
 // A text where its line of the panel draws its value, or with `label` its label.
 struct Drawn {
@@ -151,12 +156,7 @@ struct Drawn {
 // The background alone, with `texts` drawn on it the plain way in their lines'
 // inks: what the face should look like in a region.
 void DrawReference(Surface& s, OpenDlg& dlg, const std::vector<Drawn>& texts, bool connected = false) {
-    CBitmap background;
-    background.LoadBitmap(IDB_BACKGROUND);
-    CDC src;
-    src.CreateCompatibleDC(&s.dc);
-    src.SelectObject(&background);
-    s.dc.BitBlt(0, 0, 594, 398, &src, 0, 0, SRCCOPY);
+    DrawPicture(s, IDB_BACKGROUND, 0, 0, 594, 398);
     s.dc.SelectObject(&dlg.panelFont);
     s.dc.SetBkMode(TRANSPARENT);
     for (const auto& [text, line, label] : texts) {
@@ -168,15 +168,6 @@ void DrawReference(Surface& s, OpenDlg& dlg, const std::vector<Drawn>& texts, bo
 // From a line's value place to `right`, `height` high, `lead` pixels more on the left.
 RECT ValueBox(const expected_panel::Line& l, int right, int lead = 0, int height = 13) {
     return RECT{l.valueX - lead, l.valueY, right, l.valueY + height};
-}
-
-void DrawPicture(Surface& s, UINT id) {
-    CBitmap bm;
-    bm.LoadBitmap(id);
-    CDC src;
-    src.CreateCompatibleDC(&s.dc);
-    src.SelectObject(&bm);
-    s.dc.BitBlt(464, 45, 107, 97, &src, 0, 0, SRCCOPY);
 }
 
 class StatusDialog : public ::testing::Test {
@@ -245,10 +236,9 @@ TEST_F(StatusDialog, InitialisationPlacesEverything) {
     wchar_t text[16] = {};
     ::GetDlgItemTextW(dlg.m_hWnd, IDC_CLOSE_BUTTON, text, 16);
     EXPECT_STREQ(text, L"닫기");
-    EXPECT_EQ(reinterpret_cast<HFONT>(::SendDlgItemMessageW(dlg.m_hWnd, IDC_ADAPTER_COMBO, WM_GETFONT, 0, 0)),
-              static_cast<HFONT>(dlg.panelFont));
-    EXPECT_EQ(reinterpret_cast<HFONT>(::SendDlgItemMessageW(dlg.m_hWnd, IDC_CLOSE_BUTTON, WM_GETFONT, 0, 0)),
-              static_cast<HFONT>(dlg.panelFont));
+    for (int id : {IDC_ADAPTER_COMBO, IDC_CLOSE_BUTTON})
+        EXPECT_EQ(reinterpret_cast<HFONT>(::SendDlgItemMessageW(dlg.m_hWnd, id, WM_GETFONT, 0, 0)),
+                  static_cast<HFONT>(dlg.panelFont)) << id;
     // Everything else of the font left to the system: 12 units high, "gulim".
     LOGFONTW lf{};
     ASSERT_EQ(::GetObjectW(static_cast<HFONT>(dlg.panelFont), sizeof lf, &lf), static_cast<int>(sizeof lf));

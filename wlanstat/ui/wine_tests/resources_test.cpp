@@ -11,10 +11,9 @@ namespace {
 
 using namespace testres;
 
-void ExpectExtendedWithDialogFont(const Template& t) {
-    ExpectPlainExtendedTemplate(t);
-    EXPECT_EQ(t.font, L"MS 셸 대화 상자");
-    EXPECT_EQ(t.pointSize, 9);
+// Both templates draw in the dialog font at its default weight.
+void ExpectDialogInDialogFont(const Template& t, DWORD style, DWORD exStyle, short cx, short cy, const wchar_t* title) {
+    ExpectDialog(t, style, exStyle, cx, cy, title, L"MS 셸 대화 상자", 9);
     EXPECT_EQ(t.weight, 0);
 }
 
@@ -23,14 +22,9 @@ constexpr DWORD kNoId = 0xFFFFFFFF;
 
 TEST(Resources, StatusTemplateIsACaptionlessPopupWithItsThreeControls) {
     const Template t = LoadTemplate(IDD_STATUS_DIALOG);
-    ExpectExtendedWithDialogFont(t);
-    EXPECT_EQ(t.style, 0x96000040u);
-    EXPECT_EQ(t.exStyle, 0x00040000u);
+    ExpectDialogInDialogFont(t, 0x96000040, 0x00040000, 420, 311, L"");
     EXPECT_EQ(t.x, 0);
     EXPECT_EQ(t.y, 0);
-    EXPECT_EQ(t.cx, 420);
-    EXPECT_EQ(t.cy, 311);
-    EXPECT_EQ(t.title, L"");
     ASSERT_EQ(t.controls.size(), 3u);  // in tab order
     ExpectControl(t.controls[0], IDC_FOCUS_SINK, L"Button", L"", 0x50018000, 10, 296, 6, 6);
     ExpectControl(t.controls[1], IDC_ADAPTER_COMBO, L"ComboBox", L"", 0x50210003, 16, 17, 220, 18);
@@ -39,12 +33,7 @@ TEST(Resources, StatusTemplateIsACaptionlessPopupWithItsThreeControls) {
 
 TEST(Resources, AboutTemplateCarriesIconVersionNoticeAndOk) {
     const Template t = LoadTemplate(IDD_ABOUT_DIALOG);
-    ExpectExtendedWithDialogFont(t);
-    EXPECT_EQ(t.style, 0x80C800C8u);
-    EXPECT_EQ(t.exStyle, 0u);
-    EXPECT_EQ(t.cx, 235);
-    EXPECT_EQ(t.cy, 55);
-    EXPECT_EQ(t.title, L"LinkView 정보");
+    ExpectDialogInDialogFont(t, 0x80C800C8, 0, 235, 55, L"LinkView 정보");
     ASSERT_EQ(t.controls.size(), 4u);
     ExpectControl(t.controls[0], kNoId, L"Static", L"#128", 0x50000003, 11, 17, 20, 20);
     ExpectControl(t.controls[1], kNoId, L"Static", L"LinkView 버전 1.0", 0x50020080, 40, 10, 119, 8);
