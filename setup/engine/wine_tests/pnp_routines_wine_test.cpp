@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/ascii.h"
 #include "framework/system_dll.h"
 #include "setup/engine/installer_hold.h"
 #include "setup/engine/pnp_routines.h"
@@ -93,6 +94,26 @@ TEST(Win32InstallSystemUnderWine, HeldInstallerCannotBeChangedOrMoved) {
     engine::Win32InstallerFiles folder{std::wstring(temp)};
     EXPECT_FALSE(engine::HoldInstaller(folder));
     DeleteFileW(path.c_str());
+}
+
+// The real seam answers in the forms the launch's decisions expect (\\?\X:\...,
+// \\?\Volume{...}\..., \Device\...), and a file on a lettered volume starts by
+// its drive form.
+TEST(Win32InstallSystemUnderWine, FileQueriesAnswerInTheFormsTheLaunchReads) {
+    const std::wstring path = fw::SystemFolder() + L"\\cmd.exe";
+    engine::Win32InstallerFiles files(path);
+    const auto held = engine::HoldInstaller(files);
+    ASSERT_EQ(held, engine::InstallerOpenAs::File);
+    using engine::VolumeForm;
+    const std::wstring guid = files.FinalName(*held, VolumeForm::Guid, true);
+    // Windows gives the folder's own case ("System32"), the system folder may not.
+    const auto same = [](const std::wstring& a, const std::wstring& b) { return fw::SameIgnoringAsciiCase(a, b); };
+    EXPECT_PRED2(same, files.FinalName(*held, VolumeForm::Dos, true), L"\\\\?\\" + path);
+    EXPECT_TRUE(guid.starts_with(L"\\\\?\\Volume{")) << guid;
+    EXPECT_TRUE(files.FinalName(*held, VolumeForm::Nt, false).starts_with(L"\\Device\\"));
+    const std::wstring root = files.VolumeAtRoot(path.substr(0, 3));
+    EXPECT_TRUE(!root.empty() && guid.starts_with(root)) << root;
+    EXPECT_PRED2(same, engine::InstallerLaunchName(files, *held), path);
 }
 
 }  // namespace
