@@ -10,6 +10,8 @@
 #include <cwchar>
 #include <string>
 
+#include "framework/unique_handle.h"
+
 namespace {
 
 constexpr DWORD kTimedOut = 124;
@@ -46,11 +48,11 @@ int wmain() {
 
     // Whatever the test starts joins its job, and goes with it: at the limit, and
     // when this helper itself is ended.
-    HANDLE job = CreateJobObjectW(nullptr, nullptr);
-    if (job != nullptr) {
+    fw::UniqueHandle job(CreateJobObjectW(nullptr, nullptr));
+    if (job) {
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
         limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-        SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+        SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
     }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -67,27 +69,25 @@ int wmain() {
     }
     // Windows 7 refuses a second job to a process already in one (a console
     // host may hold one): then only the test itself can be ended.
-    if (job == nullptr || !AssignProcessToJobObject(job, started.hProcess)) {
+    const fw::UniqueHandle process(started.hProcess);
+    if (!job || !AssignProcessToJobObject(job.get(), process.get())) {
         std::fprintf(stderr, "time_limit: no job for the test (error %lu): at the limit only the test is ended\n",
                      GetLastError());
-        if (job != nullptr) CloseHandle(job);
-        job = nullptr;
+        job.reset();
     }
-    ResumeThread(started.hThread);
-    CloseHandle(started.hThread);
+    const fw::UniqueHandle thread(started.hThread);
+    ResumeThread(thread.get());
 
     DWORD code = 0;
-    if (WaitForSingleObject(started.hProcess, limit * 1000) == WAIT_TIMEOUT) {
+    if (WaitForSingleObject(process.get(), limit * 1000) == WAIT_TIMEOUT) {
         std::fprintf(stderr, "\ntime_limit: %ls still ran after %lu s: ended, with what it started\n",
                      program.c_str(), limit);
         std::fflush(stderr);
-        if (job == nullptr || !TerminateJobObject(job, kTimedOut)) TerminateProcess(started.hProcess, kTimedOut);
-        WaitForSingleObject(started.hProcess, 10000);
+        if (!job || !TerminateJobObject(job.get(), kTimedOut)) TerminateProcess(process.get(), kTimedOut);
+        WaitForSingleObject(process.get(), 10000);
         code = kTimedOut;
-    } else if (!GetExitCodeProcess(started.hProcess, &code)) {
+    } else if (!GetExitCodeProcess(process.get(), &code)) {
         code = kCannotRun;
     }
-    CloseHandle(started.hProcess);
-    if (job != nullptr) CloseHandle(job);  // ends whatever the test left running
-    return static_cast<int>(code);
+    return static_cast<int>(code);  // closing the job ends whatever the test left running
 }
